@@ -1,0 +1,7 @@
+#pragma once
+
+namespace tolvane {
+
+class PlistDictionary {};
+
+}  // namespace tolvane

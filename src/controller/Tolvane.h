@@ -1,0 +1,152 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controller/Properties.h"
+#include "form/Form.h"
+#include "platform/CaptureDevices.h"
+#include "platform/FileOps.h"
+#include "rules/TagSet.h"
+
+namespace tolvane {
+
+class ProfileDocument;
+class XmlNode;
+class PlistDictionary;
+
+// Text to tag, compared exactly.
+using TitleTagDictionary = std::map<std::string, int32_t, std::less<>>;
+
+// The one controller: every piece of state and every operation of the program. It references
+// the form's controls and owns everything else. Construction is the creation stage of start-up;
+// awakeFromNib() and applicationDidFinishLaunching() are the two stages that follow.
+class Tolvane {
+public:
+    using PropertyObserver = std::function<void(Property)>;
+    using ObserverId = int;
+
+    Tolvane(Form& form, const CaptureDeviceSource& devices);
+    // Tests pass a file layer that fails on demand; the controller does not own it.
+    Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOps);
+    ~Tolvane();
+    Tolvane(const Tolvane&) = delete;
+    Tolvane& operator=(const Tolvane&) = delete;
+
+    // Start-up.
+    void awakeFromNib();
+    void applicationDidFinishLaunching();
+
+    // Every setter call announces its property to the observers, after the form has followed.
+    ObserverId observe(PropertyObserver observer);
+    void unobserve(ObserverId id);
+
+    // Observable properties.
+#define TOLVANE_DECLARE_PLAIN(type, name, Name) \
+    type name() const { return name##_; }       \
+    void set##Name(type value);
+    TOLVANE_PLAIN_PROPERTIES(TOLVANE_DECLARE_PLAIN)
+#undef TOLVANE_DECLARE_PLAIN
+#define TOLVANE_DECLARE_RULED(type, name, Name) \
+    type name() const { return name##_; }
+    TOLVANE_RULED_PROPERTIES(TOLVANE_DECLARE_RULED)
+#undef TOLVANE_DECLARE_RULED
+    void setSyncFrameRate(bool flag);
+    void setSyncVideoSize(bool flag);
+    void setTagVideoOutputFormat(int32_t tag);
+    void setTagAudioOutputFormat(int32_t tag);
+    void setTagAudioSamplerate(int32_t tag);
+    void setTagAudioChannel(int32_t tag);
+    // Any property's value, a flag as 0 or 1: for views that bind by property.
+    int32_t propertyValue(Property property) const;
+
+    // State read by tests and the window.
+    Form& form() { return form_; }
+    const std::vector<CaptureDevice>& audioDevices() const { return audioDevices_; }
+    const std::vector<CaptureDevice>& videoDevides() const { return videoDevides_; }
+    const std::optional<std::vector<std::string>>& fmleProfiles() const { return fmleProfiles_; }
+    const std::string& fmleProfilePath() const { return fmleProfilePath_; }
+    const std::string& camTwistPrefPath() const { return camTwistPrefPath_; }
+    ProfileDocument* currentFMLEProfile() const { return currentFMLEProfile_.get(); }
+    PlistDictionary& camTwistPrefs() { return *camTwistPrefs_; }
+    FileOps& fileOps() { return *fileOps_; }
+
+    // Choice vocabularies.
+    std::optional<TitleTagDictionary> titleVsTagDictionary(const PopUpList& list) const;
+    void initializeMembers();
+    const TitleTagDictionary& videoOutputFormatDict() const { return videoOutputFormatDict_; }
+    const TitleTagDictionary& audioOutputFormatDict() const { return audioOutputFormatDict_; }
+    const TitleTagDictionary& audioSamplerateDict() const { return audioSamplerateDict_; }
+    const TitleTagDictionary& audioChannelDict() const { return audioChannelDict_; }
+    const TitleTagDictionary& audioBitrateDict() const { return audioBitrateDict_; }
+
+    // Profile document and access by path.
+    std::optional<std::string> valueForXPath(const std::string& path, const XmlNode& context) const;
+    void setValue(const std::optional<std::string>& value, const std::string& path,
+                  const XmlNode& context);
+
+    // Profile catalogue, loading, rebuilding, saving and removal.
+    std::optional<std::vector<std::string>> collectFMLEProfiles();
+    void fmleProfileSelected(const PopUpList& sender);
+    void loadFMLEProfile(const std::string& name);
+    void fmleFrameRateSelected();
+    void fmleInputSizeSelected(const PopUpList& sender);
+    bool rebuildProfile();
+    void setAspectRatio(bool preserve, XmlNode root);
+    void fmleSaveProfile();
+    void removeFMLEProfile();
+    // Whether fmleSaveProfile() would write under this name: not empty, no "/" or NUL, not "."
+    // or "..".
+    static bool isAcceptableProfileName(const std::string& name);
+
+    // Audio capability masks (AudioBitrateMaskProperties).
+    TagSet assignSamplrateByEncode(int32_t format);
+    TagSet assignBitrateByEncode(int32_t format, int32_t samplerate, int32_t channel);
+
+    // Bitrate budget.
+    void adjustBitrate();
+
+    // CamTwist preferences.
+    std::optional<PlistDictionary> camTwistPreference();
+    void loadCamTwistProfile();
+    void camTwistVideoSizeSelected();
+    void copyVideoSizeFromFMLEToCamTwist();
+    void buildCamTwistPrefs();
+    void camTwistSaveConfig();
+
+private:
+    void announce(Property property);
+    void followInForm(Property property);
+    void hideUnofferedAudioFormats();
+
+    Form& form_;
+    FileOps defaultFileOps_;
+    FileOps* fileOps_ = &defaultFileOps_;
+    std::vector<std::pair<ObserverId, PropertyObserver>> observers_;
+    ObserverId lastObserverId_ = 0;
+
+#define TOLVANE_DECLARE_FIELD(type, name, Name) type name##_{};
+    TOLVANE_RULED_PROPERTIES(TOLVANE_DECLARE_FIELD)
+    TOLVANE_PLAIN_PROPERTIES(TOLVANE_DECLARE_FIELD)
+#undef TOLVANE_DECLARE_FIELD
+
+    std::vector<CaptureDevice> audioDevices_;
+    std::vector<CaptureDevice> videoDevides_;
+    std::optional<std::vector<std::string>> fmleProfiles_;
+    std::string fmleProfilePath_;
+    std::string camTwistPrefPath_;
+    std::unique_ptr<ProfileDocument> currentFMLEProfile_;
+    std::unique_ptr<PlistDictionary> camTwistPrefs_;
+    TitleTagDictionary videoOutputFormatDict_;
+    TitleTagDictionary audioOutputFormatDict_;
+    TitleTagDictionary audioSamplerateDict_;
+    TitleTagDictionary audioChannelDict_;
+    TitleTagDictionary audioBitrateDict_;
+};
+
+}  // namespace tolvane

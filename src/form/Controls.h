@@ -1,0 +1,79 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "form/ChangeNotifier.h"
+
+namespace tolvane {
+
+class TextField : public ChangeNotifier {
+public:
+    const std::string& stringValue() const { return text_; }
+    void setStringValue(const std::string& text) {
+        text_ = text;
+        notifyChanged();
+    }
+
+private:
+    std::string text_;
+};
+
+// An editable text with a list of suggested values; duplicates are kept.
+class ComboBox : public ChangeNotifier {
+public:
+    const std::string& stringValue() const { return text_; }
+    void setStringValue(const std::string& text) {
+        text_ = text;
+        selected_ = -1;
+        notifyChanged();
+    }
+    const std::vector<std::string>& objectValues() const { return values_; }
+    int indexOfSelectedItem() const { return selected_; }
+
+    void addItemWithObjectValue(const std::string& value) {
+        values_.push_back(value);
+        notifyChanged();
+    }
+    void addItemsWithObjectValues(const std::vector<std::string>& values) {
+        values_.insert(values_.end(), values.begin(), values.end());
+        notifyChanged();
+    }
+    // Selects the first equal entry and shows it as the text; with none, nothing changes.
+    void selectItemWithObjectValue(const std::string& value) {
+        for (std::size_t i = 0; i < values_.size(); ++i) {
+            if (values_[i] == value) {
+                selected_ = static_cast<int>(i);
+                text_ = values_[i];
+                notifyChanged();
+                return;
+            }
+        }
+    }
+
+private:
+    std::string text_;
+    std::vector<std::string> values_;
+    int selected_ = -1;
+};
+
+// The side panel holding the encoder settings.
+class Drawer : public ChangeNotifier {
+public:
+    bool isOpen() const { return open_; }
+    void toggle() {
+        open_ = !open_;
+        notifyChanged();
+    }
+    void open() {
+        if (!open_) toggle();
+    }
+    void close() {
+        if (open_) toggle();
+    }
+
+private:
+    bool open_ = false;
+};
+
+}  // namespace tolvane

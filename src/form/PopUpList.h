@@ -1,0 +1,70 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "form/ChangeNotifier.h"
+
+namespace tolvane {
+
+class MenuItem {
+public:
+    MenuItem(std::string title, int tag) : title_(std::move(title)), tag_(tag) {}
+
+    const std::string& title() const { return title_; }
+    int tag() const { return tag_; }
+    bool isHidden() const { return hidden_; }
+    bool state() const { return state_; }
+
+private:
+    friend class PopUpList;
+    std::string title_;
+    int tag_ = 0;
+    bool hidden_ = false;
+    bool state_ = false;
+};
+
+// A pop-up list of titled, tagged items with at most one selected. Titles are unique: adding a
+// title that is already there removes the earlier item first.
+class PopUpList : public ChangeNotifier {
+public:
+    void removeAllItems();
+    void addItemWithTitle(const std::string& title, int tag = 0);
+    void addItemsWithTitles(const std::vector<std::string>& titles);
+
+    const std::vector<MenuItem>& itemArray() const { return items_; }
+    std::vector<std::string> itemTitles() const;
+    int numberOfItems() const { return static_cast<int>(items_.size()); }
+    const MenuItem* itemAtIndex(int index) const;
+    const MenuItem* itemWithTag(int tag) const;
+    const MenuItem* itemWithTitle(const std::string& title) const;
+    int indexOfItemWithTag(int tag) const;
+    int indexOfItemWithTitle(const std::string& title) const;
+
+    const MenuItem* selectedItem() const { return itemAtIndex(selected_); }
+    int indexOfSelectedItem() const { return selected_; }
+    // The selected item's title; absent when nothing is selected.
+    std::optional<std::string> title() const;
+    // The selected item's tag, -1 when nothing is selected.
+    int selectedTag() const;
+
+    void selectItemWithTitle(const std::string& title);
+    void selectItemWithTag(int tag);
+    void selectItemAtIndex(int index);  // an index outside the list selects nothing
+
+    void setItemTag(int index, int tag);
+    void setItemHidden(int index, bool hidden);
+    void setItemState(int index, bool on);
+
+private:
+    void removeIndex(std::size_t index);
+    void reindexFrom(std::size_t index);
+
+    std::vector<MenuItem> items_;
+    std::unordered_map<std::string, std::size_t> indexByTitle_;
+    int selected_ = -1;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace tolvane {
+
+class ProfileDocument {};
+class XmlNode {};
+
+}  // namespace tolvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace tolvane::testing {
+
+// A fresh home folder for one test: HOME points at it while the object lives, and it is removed
+// afterwards, so no test ever sees or touches the real one.
+class TempHome {
+public:
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // The FMLE profile folder and CamTwist's preference folder under this home; created on call.
+    std::filesystem::path profileFolder() const;
+    std::filesystem::path preferencesFolder() const;
+
+    // Writes a file below the home folder, creating its folders.
+    std::filesystem::path write(const std::filesystem::path& relative, const std::string& bytes) const;
+
+private:
+    std::filesystem::path path_;
+    std::string previousHome_;
+    bool hadHome_ = false;
+};
+
+std::string readFile(const std::filesystem::path& path);
+// The bytes of a file under tests/fixtures.
+std::string fixture(const std::string& name);
+
+}  // namespace tolvane::testing
