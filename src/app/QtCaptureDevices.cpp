@@ -10,7 +10,8 @@ namespace {
 template <typename Devices>
 std::vector<std::string> namesOf(const Devices& devices) {
     std::vector<std::string> names;
-    for (const auto& device : devices) names.push_back(device.description().toStdString());
+    for (const auto& device : devices)
+        names.push_back(device.description().toStdString());
     return names;
 }
 

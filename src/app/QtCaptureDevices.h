@@ -7,11 +7,11 @@ namespace tolvane {
 // Capture devices as Qt Multimedia lists them, read once when constructed. Without a device
 // service or devices, both lists are empty.
 class QtCaptureDevices : public CaptureDeviceSource {
-public:
+  public:
     QtCaptureDevices();
     std::vector<CaptureDevice> inputDevicesWithMediaType(MediaType type) const override;
 
-private:
+  private:
     FixedCaptureDevices devices_;
 };
 

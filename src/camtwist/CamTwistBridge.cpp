@@ -3,7 +3,9 @@
 
 namespace tolvane {
 
-std::optional<PlistDictionary> Tolvane::camTwistPreference() { return std::nullopt; }
+std::optional<PlistDictionary> Tolvane::camTwistPreference() {
+    return std::nullopt;
+}
 void Tolvane::loadCamTwistProfile() {}
 void Tolvane::camTwistVideoSizeSelected() {}
 void Tolvane::copyVideoSizeFromFMLEToCamTwist() {}

@@ -8,7 +8,7 @@ namespace tolvane {
 // The controller's observable properties, in the order the class declares them.
 // X(type, getter, Setter-suffix). The first list stores and announces; the second has setters
 // with rules of their own.
-#define TOLVANE_PLAIN_PROPERTIES(X)                                  \
+#define TOLVANE_PLAIN_PROPERTIES(X)                                   \
     X(bool, camTwistCustomVideoSize, CamTwistCustomVideoSize)         \
     X(bool, preserveAspect, PreserveAspect)                           \
     X(bool, h264Selected, H264Selected)                               \
@@ -54,12 +54,12 @@ namespace tolvane {
     X(bool, bitrateStatus16Kbps, BitrateStatus16Kbps)                 \
     X(bool, bitrateStatus11Kbps, BitrateStatus11Kbps)
 
-#define TOLVANE_RULED_PROPERTIES(X)                   \
-    X(bool, syncFrameRate, SyncFrameRate)             \
-    X(bool, syncVideoSize, SyncVideoSize)             \
+#define TOLVANE_RULED_PROPERTIES(X)                        \
+    X(bool, syncFrameRate, SyncFrameRate)                  \
+    X(bool, syncVideoSize, SyncVideoSize)                  \
     X(int32_t, tagVideoOutputFormat, TagVideoOutputFormat) \
     X(int32_t, tagAudioOutputFormat, TagAudioOutputFormat) \
-    X(int32_t, tagAudioSamplerate, TagAudioSamplerate) \
+    X(int32_t, tagAudioSamplerate, TagAudioSamplerate)     \
     X(int32_t, tagAudioChannel, TagAudioChannel)
 
 enum class Property : std::uint8_t {

@@ -17,12 +17,15 @@ constexpr int32_t tagOfFlag(Property flag, Property firstOfFamily) {
     return kFirstTag + static_cast<int32_t>(flag) - static_cast<int32_t>(firstOfFamily);
 }
 
-void markFirstItem(PopUpList& list) { list.setItemState(0, true); }
+void markFirstItem(PopUpList& list) {
+    list.setItemState(0, true);
+}
 
 std::vector<std::string> displayNames(const std::vector<CaptureDevice>& devices) {
     std::vector<std::string> names;
     names.reserve(devices.size());
-    for (const auto& device : devices) names.push_back(device.localizedDisplayName);
+    for (const auto& device : devices)
+        names.push_back(device.localizedDisplayName);
     return names;
 }
 
@@ -37,13 +40,15 @@ Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOp
     videoDevides_ = devices.inputDevicesWithMediaType(MediaType::video);
     currentFMLEProfile_.reset();
     fmleProfiles_ = collectFMLEProfiles();
-    camTwistPrefs_ = std::make_unique<PlistDictionary>(camTwistPreference().value_or(PlistDictionary{}));
+    camTwistPrefs_ =
+        std::make_unique<PlistDictionary>(camTwistPreference().value_or(PlistDictionary{}));
     // Before the form is connected: the only fields written around their setters.
     syncFrameRate_ = false;
     syncVideoSize_ = false;
 
     // The form shows the properties from the start.
-    for (int p = 0; p < kPropertyCount; ++p) followInForm(static_cast<Property>(p));
+    for (int p = 0; p < kPropertyCount; ++p)
+        followInForm(static_cast<Property>(p));
 }
 
 Tolvane::~Tolvane() = default;
@@ -85,7 +90,8 @@ void Tolvane::unobserve(ObserverId id) {
 void Tolvane::announce(Property property) {
     followInForm(property);
     const auto current = observers_;  // an observer may unsubscribe while being told
-    for (const auto& [id, observer] : current) observer(property);
+    for (const auto& [id, observer] : current)
+        observer(property);
 }
 
 #define TOLVANE_DEFINE_PLAIN(type, name, Name) \

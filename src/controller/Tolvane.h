@@ -27,7 +27,7 @@ using TitleTagDictionary = std::map<std::string, int32_t, std::less<>>;
 // the form's controls and owns everything else. Construction is the creation stage of start-up;
 // awakeFromNib() and applicationDidFinishLaunching() are the two stages that follow.
 class Tolvane {
-public:
+  public:
     using PropertyObserver = std::function<void(Property)>;
     using ObserverId = int;
 
@@ -48,12 +48,16 @@ public:
 
     // Observable properties.
 #define TOLVANE_DECLARE_PLAIN(type, name, Name) \
-    type name() const { return name##_; }       \
+    type name() const {                         \
+        return name##_;                         \
+    }                                           \
     void set##Name(type value);
     TOLVANE_PLAIN_PROPERTIES(TOLVANE_DECLARE_PLAIN)
 #undef TOLVANE_DECLARE_PLAIN
 #define TOLVANE_DECLARE_RULED(type, name, Name) \
-    type name() const { return name##_; }
+    type name() const {                         \
+        return name##_;                         \
+    }
     TOLVANE_RULED_PROPERTIES(TOLVANE_DECLARE_RULED)
 #undef TOLVANE_DECLARE_RULED
     void setSyncFrameRate(bool flag);
@@ -66,24 +70,52 @@ public:
     int32_t propertyValue(Property property) const;
 
     // State read by tests and the window.
-    Form& form() { return form_; }
-    const std::vector<CaptureDevice>& audioDevices() const { return audioDevices_; }
-    const std::vector<CaptureDevice>& videoDevides() const { return videoDevides_; }
-    const std::optional<std::vector<std::string>>& fmleProfiles() const { return fmleProfiles_; }
-    const std::string& fmleProfilePath() const { return fmleProfilePath_; }
-    const std::string& camTwistPrefPath() const { return camTwistPrefPath_; }
-    ProfileDocument* currentFMLEProfile() const { return currentFMLEProfile_.get(); }
-    PlistDictionary& camTwistPrefs() { return *camTwistPrefs_; }
-    FileOps& fileOps() { return *fileOps_; }
+    Form& form() {
+        return form_;
+    }
+    const std::vector<CaptureDevice>& audioDevices() const {
+        return audioDevices_;
+    }
+    const std::vector<CaptureDevice>& videoDevides() const {
+        return videoDevides_;
+    }
+    const std::optional<std::vector<std::string>>& fmleProfiles() const {
+        return fmleProfiles_;
+    }
+    const std::string& fmleProfilePath() const {
+        return fmleProfilePath_;
+    }
+    const std::string& camTwistPrefPath() const {
+        return camTwistPrefPath_;
+    }
+    ProfileDocument* currentFMLEProfile() const {
+        return currentFMLEProfile_.get();
+    }
+    PlistDictionary& camTwistPrefs() {
+        return *camTwistPrefs_;
+    }
+    FileOps& fileOps() {
+        return *fileOps_;
+    }
 
     // Choice vocabularies.
     std::optional<TitleTagDictionary> titleVsTagDictionary(const PopUpList& list) const;
     void initializeMembers();
-    const TitleTagDictionary& videoOutputFormatDict() const { return videoOutputFormatDict_; }
-    const TitleTagDictionary& audioOutputFormatDict() const { return audioOutputFormatDict_; }
-    const TitleTagDictionary& audioSamplerateDict() const { return audioSamplerateDict_; }
-    const TitleTagDictionary& audioChannelDict() const { return audioChannelDict_; }
-    const TitleTagDictionary& audioBitrateDict() const { return audioBitrateDict_; }
+    const TitleTagDictionary& videoOutputFormatDict() const {
+        return videoOutputFormatDict_;
+    }
+    const TitleTagDictionary& audioOutputFormatDict() const {
+        return audioOutputFormatDict_;
+    }
+    const TitleTagDictionary& audioSamplerateDict() const {
+        return audioSamplerateDict_;
+    }
+    const TitleTagDictionary& audioChannelDict() const {
+        return audioChannelDict_;
+    }
+    const TitleTagDictionary& audioBitrateDict() const {
+        return audioBitrateDict_;
+    }
 
     // Profile document and access by path.
     std::optional<std::string> valueForXPath(const std::string& path, const XmlNode& context) const;
@@ -119,7 +151,7 @@ public:
     void buildCamTwistPrefs();
     void camTwistSaveConfig();
 
-private:
+  private:
     void announce(Property property);
     void followInForm(Property property);
     void hideUnofferedAudioFormats();

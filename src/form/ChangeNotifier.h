@@ -8,7 +8,7 @@ namespace tolvane {
 
 // Lets a view follow a model: every change of the model calls each subscriber.
 class ChangeNotifier {
-public:
+  public:
     using Subscription = int;
 
     Subscription subscribe(std::function<void()> callback) {
@@ -19,14 +19,15 @@ public:
         std::erase_if(subscribers_, [id](const auto& s) { return s.first == id; });
     }
 
-protected:
+  protected:
     void notifyChanged() const {
         // A subscriber may subscribe or unsubscribe while being told; iterate a copy.
         const auto current = subscribers_;
-        for (const auto& [id, callback] : current) callback();
+        for (const auto& [id, callback] : current)
+            callback();
     }
 
-private:
+  private:
     std::vector<std::pair<Subscription, std::function<void()>>> subscribers_;
     Subscription lastId_ = 0;
 };

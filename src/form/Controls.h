@@ -8,20 +8,20 @@
 namespace tolvane {
 
 class TextField : public ChangeNotifier {
-public:
+  public:
     const std::string& stringValue() const { return text_; }
     void setStringValue(const std::string& text) {
         text_ = text;
         notifyChanged();
     }
 
-private:
+  private:
     std::string text_;
 };
 
 // An editable text with a list of suggested values; duplicates are kept.
 class ComboBox : public ChangeNotifier {
-public:
+  public:
     const std::string& stringValue() const { return text_; }
     void setStringValue(const std::string& text) {
         text_ = text;
@@ -51,7 +51,7 @@ public:
         }
     }
 
-private:
+  private:
     std::string text_;
     std::vector<std::string> values_;
     int selected_ = -1;
@@ -59,7 +59,7 @@ private:
 
 // The side panel holding the encoder settings.
 class Drawer : public ChangeNotifier {
-public:
+  public:
     bool isOpen() const { return open_; }
     void toggle() {
         open_ = !open_;
@@ -72,7 +72,7 @@ public:
         if (open_) toggle();
     }
 
-private:
+  private:
     bool open_ = false;
 };
 

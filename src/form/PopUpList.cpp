@@ -24,7 +24,8 @@ void PopUpList::removeIndex(std::size_t index) {
 }
 
 void PopUpList::reindexFrom(std::size_t index) {
-    for (std::size_t i = index; i < items_.size(); ++i) indexByTitle_[items_[i].title_] = i;
+    for (std::size_t i = index; i < items_.size(); ++i)
+        indexByTitle_[items_[i].title_] = i;
 }
 
 void PopUpList::addItemWithTitle(const std::string& title, int tag) {
@@ -43,7 +44,8 @@ void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
     // one pass so that a long catalogue fills in linear time.
     std::unordered_map<std::string_view, std::size_t> last;
     last.reserve(titles.size());
-    for (std::size_t i = 0; i < titles.size(); ++i) last[titles[i]] = i;
+    for (std::size_t i = 0; i < titles.size(); ++i)
+        last[titles[i]] = i;
 
     std::vector<MenuItem> kept;
     kept.reserve(items_.size() + last.size());
@@ -67,7 +69,8 @@ void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
 std::vector<std::string> PopUpList::itemTitles() const {
     std::vector<std::string> titles;
     titles.reserve(items_.size());
-    for (const auto& item : items_) titles.push_back(item.title_);
+    for (const auto& item : items_)
+        titles.push_back(item.title_);
     return titles;
 }
 
@@ -88,7 +91,9 @@ int PopUpList::indexOfItemWithTitle(const std::string& title) const {
     return it == indexByTitle_.end() ? -1 : static_cast<int>(it->second);
 }
 
-const MenuItem* PopUpList::itemWithTag(int tag) const { return itemAtIndex(indexOfItemWithTag(tag)); }
+const MenuItem* PopUpList::itemWithTag(int tag) const {
+    return itemAtIndex(indexOfItemWithTag(tag));
+}
 
 const MenuItem* PopUpList::itemWithTitle(const std::string& title) const {
     return itemAtIndex(indexOfItemWithTitle(title));
@@ -108,7 +113,9 @@ void PopUpList::selectItemWithTitle(const std::string& title) {
     selectItemAtIndex(indexOfItemWithTitle(title));
 }
 
-void PopUpList::selectItemWithTag(int tag) { selectItemAtIndex(indexOfItemWithTag(tag)); }
+void PopUpList::selectItemWithTag(int tag) {
+    selectItemAtIndex(indexOfItemWithTag(tag));
+}
 
 void PopUpList::selectItemAtIndex(int index) {
     selected_ = itemAtIndex(index) ? index : -1;

@@ -10,7 +10,7 @@
 namespace tolvane {
 
 class MenuItem {
-public:
+  public:
     MenuItem(std::string title, int tag) : title_(std::move(title)), tag_(tag) {}
 
     const std::string& title() const { return title_; }
@@ -18,7 +18,7 @@ public:
     bool isHidden() const { return hidden_; }
     bool state() const { return state_; }
 
-private:
+  private:
     friend class PopUpList;
     std::string title_;
     int tag_ = 0;
@@ -29,7 +29,7 @@ private:
 // A pop-up list of titled, tagged items with at most one selected. Titles are unique: adding a
 // title that is already there removes the earlier item first.
 class PopUpList : public ChangeNotifier {
-public:
+  public:
     void removeAllItems();
     void addItemWithTitle(const std::string& title, int tag = 0);
     void addItemsWithTitles(const std::vector<std::string>& titles);
@@ -58,7 +58,7 @@ public:
     void setItemHidden(int index, bool hidden);
     void setItemState(int index, bool on);
 
-private:
+  private:
     void removeIndex(std::size_t index);
     void reindexFrom(std::size_t index);
 

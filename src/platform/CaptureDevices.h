@@ -15,14 +15,14 @@ struct CaptureDevice {
 // Where the capture devices come from. Each call lists the devices of one media type, in a
 // fixed order.
 class CaptureDeviceSource {
-public:
+  public:
     virtual ~CaptureDeviceSource() = default;
     virtual std::vector<CaptureDevice> inputDevicesWithMediaType(MediaType type) const = 0;
 };
 
 // Devices given in code: for tests, and where no device service is available.
 class FixedCaptureDevices : public CaptureDeviceSource {
-public:
+  public:
     FixedCaptureDevices() = default;
     FixedCaptureDevices(std::vector<std::string> audioNames, std::vector<std::string> videoNames)
         : audio_(std::move(audioNames)), video_(std::move(videoNames)) {}
@@ -35,7 +35,7 @@ public:
         return devices;
     }
 
-private:
+  private:
     std::vector<std::string> audio_;
     std::vector<std::string> video_;
 };

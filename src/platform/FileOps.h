@@ -11,7 +11,7 @@ namespace tolvane {
 // any one of them fail with a chosen errno. Each returns what the POSIX call returns and leaves
 // errno set on failure. The base class calls the system.
 class FileOps {
-public:
+  public:
     virtual ~FileOps() = default;
 
     virtual int open(const std::string& path, int flags, mode_t mode = 0);

@@ -16,7 +16,8 @@ std::string homeFolder() {
 std::string expandTilde(const std::string& path) {
     if (path.empty() || path[0] != '~' || (path.size() > 1 && path[1] != '/')) return path;
     std::string home = homeFolder();
-    while (home.size() > 1 && home.back() == '/') home.pop_back();
+    while (home.size() > 1 && home.back() == '/')
+        home.pop_back();
     return home + path.substr(1);
 }
 

@@ -26,7 +26,7 @@ std::string baseNameOf(const std::string& path) {
 
 // Closes a descriptor on every path out of a function.
 class Descriptor {
-public:
+  public:
     Descriptor(FileOps& ops, int fd) : ops_(ops), fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) ops_.close(fd_);
@@ -41,7 +41,7 @@ public:
         return ops_.close(fd) == 0 ? 0 : errno;
     }
 
-private:
+  private:
     FileOps& ops_;
     int fd_;
 };
@@ -95,7 +95,9 @@ std::string followSymlinks(FileOps& ops, const std::string& path) {
 
 StagedFile::StagedFile(FileOps& ops, std::string target) : ops_(ops), target_(std::move(target)) {}
 
-StagedFile::~StagedFile() { discard(); }
+StagedFile::~StagedFile() {
+    discard();
+}
 
 void StagedFile::discard() {
     if (!pending_) return;

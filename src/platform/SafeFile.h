@@ -24,7 +24,7 @@ std::string followSymlinks(FileOps& ops, const std::string& path);
 // target is replaced only by commit(), in one rename; a staged file that is not committed is
 // removed when it goes out of scope.
 class StagedFile {
-public:
+  public:
     StagedFile(FileOps& ops, std::string target);
     ~StagedFile();
     StagedFile(const StagedFile&) = delete;
@@ -41,7 +41,7 @@ public:
     const std::string& target() const { return target_; }
     const std::string& temporaryPath() const { return temporary_; }
 
-private:
+  private:
     FileOps& ops_;
     std::string target_;
     std::string temporary_;

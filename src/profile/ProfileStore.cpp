@@ -7,17 +7,23 @@ std::optional<std::string> Tolvane::valueForXPath(const std::string&, const XmlN
     return std::nullopt;
 }
 void Tolvane::setValue(const std::optional<std::string>&, const std::string&, const XmlNode&) {}
-std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() { return std::nullopt; }
+std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() {
+    return std::nullopt;
+}
 void Tolvane::fmleProfileSelected(const PopUpList& sender) {
     if (auto name = sender.title()) loadFMLEProfile(*name);
 }
 void Tolvane::loadFMLEProfile(const std::string&) {}
 void Tolvane::fmleFrameRateSelected() {}
 void Tolvane::fmleInputSizeSelected(const PopUpList&) {}
-bool Tolvane::rebuildProfile() { return false; }
+bool Tolvane::rebuildProfile() {
+    return false;
+}
 void Tolvane::setAspectRatio(bool, XmlNode) {}
 void Tolvane::fmleSaveProfile() {}
 void Tolvane::removeFMLEProfile() {}
-bool Tolvane::isAcceptableProfileName(const std::string&) { return false; }
+bool Tolvane::isAcceptableProfileName(const std::string&) {
+    return false;
+}
 
 }  // namespace tolvane

@@ -2,8 +2,12 @@
 
 namespace tolvane {
 
-TagSet Tolvane::assignSamplrateByEncode(int32_t) { return {}; }
-TagSet Tolvane::assignBitrateByEncode(int32_t, int32_t, int32_t) { return {}; }
+TagSet Tolvane::assignSamplrateByEncode(int32_t) {
+    return {};
+}
+TagSet Tolvane::assignBitrateByEncode(int32_t, int32_t, int32_t) {
+    return {};
+}
 void Tolvane::setTagVideoOutputFormat(int32_t tag) {
     tagVideoOutputFormat_ = tag;
     announce(Property::tagVideoOutputFormat);

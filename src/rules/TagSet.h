@@ -10,7 +10,7 @@ namespace tolvane {
 // An ascending set of choice tags. Small and allocation-free: the cascade builds several per
 // user action, and no list has more than 32 items.
 class TagSet {
-public:
+  public:
     static constexpr std::size_t kCapacity = 32;
 
     // Adds a tag; tags beyond the capacity are dropped.
@@ -38,7 +38,7 @@ public:
         return std::equal(a.begin(), a.end(), b.begin(), b.end());
     }
 
-private:
+  private:
     std::array<int32_t, kCapacity> tags_{};
     std::size_t size_ = 0;
 };

@@ -8,7 +8,7 @@ namespace tolvane::testing {
 // A fresh home folder for one test: HOME points at it while the object lives, and it is removed
 // afterwards, so no test ever sees or touches the real one.
 class TempHome {
-public:
+  public:
     TempHome();
     ~TempHome();
     TempHome(const TempHome&) = delete;
@@ -20,9 +20,10 @@ public:
     std::filesystem::path preferencesFolder() const;
 
     // Writes a file below the home folder, creating its folders.
-    std::filesystem::path write(const std::filesystem::path& relative, const std::string& bytes) const;
+    std::filesystem::path write(const std::filesystem::path& relative,
+                                const std::string& bytes) const;
 
-private:
+  private:
     std::filesystem::path path_;
     std::string previousHome_;
     bool hadHome_ = false;
