@@ -89,6 +89,7 @@ void Tolvane::unobserve(ObserverId id) {
 
 void Tolvane::announce(Property property) {
     followInForm(property);
+    if (observers_.empty()) return;
     const auto current = observers_;  // an observer may unsubscribe while being told
     for (const auto& [id, observer] : current)
         observer(property);

@@ -21,6 +21,7 @@ class ChangeNotifier {
 
   protected:
     void notifyChanged() const {
+        if (subscribers_.empty()) return;
         // A subscriber may subscribe or unsubscribe while being told; iterate a copy.
         const auto current = subscribers_;
         for (const auto& [id, callback] : current)

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "controller/Tolvane.h"
+#include "support/TempHome.h"
+
+namespace tolvane {
+namespace {
+
+constexpr int32_t AAC = 1001, MP3 = 1002, NELLY = 1003;
+constexpr int32_t STEREO = 1001, MONO = 1002;
+constexpr int32_t H264 = 1001, VP6 = 1002;
+
+const int kKbps[] = {320, 256, 224, 192, 160, 128, 112, 96, 88, 80, 64, 56,
+                     48,  44,  40,  32,  28,  24,  22,  20, 18, 16, 11};
+const int kHz[] = {48000, 44100, 32000, 22050, 11025, 8000, 5512};
+
+int32_t samplerateTag(int hz) {
+    for (int i = 0; i < 7; ++i)
+        if (kHz[i] == hz) return 1001 + i;
+    return 0;
+}
+int32_t bitrateTag(int kbps) {
+    for (int i = 0; i < 23; ++i)
+        if (kKbps[i] == kbps) return 1001 + i;
+    return 0;
+}
+
+// "320, 256, 16" as the tags of those bitrates.
+std::vector<int32_t> bitrateTags(const std::string& list) {
+    std::vector<int32_t> tags;
+    std::istringstream in(list);
+    for (std::string kbps; std::getline(in, kbps, ',');)
+        tags.push_back(bitrateTag(std::stoi(kbps)));
+    std::sort(tags.begin(), tags.end());
+    return tags;
+}
+
+std::vector<int32_t> tags(const TagSet& set) {
+    return {set.begin(), set.end()};
+}
+
+class Rules : public ::testing::Test {
+  protected:
+    Rules() : controller(form, devices) {
+        controller.awakeFromNib();
+        controller.observe([this](Property p) { told.emplace_back(propertyName(p)); });
+    }
+    // The bitrates whose availability flag says "available", as tags.
+    std::vector<int32_t> availableBitrates() const {
+        std::vector<int32_t> out;
+        for (int i = 0; i < 23; ++i) {
+            const auto flag =
+                static_cast<Property>(static_cast<int>(Property::bitrateStatus320Kbps) + i);
+            if (controller.propertyValue(flag) == 0) out.push_back(1001 + i);
+        }
+        return out;
+    }
+    void choose(int32_t format, int hz, int32_t channel, int kbps) {
+        controller.setTagAudioOutputFormat(format);
+        controller.setTagAudioChannel(channel);
+        controller.setTagAudioSamplerate(samplerateTag(hz));
+        controller.setTagAudioBitrate(bitrateTag(kbps));
+        told.clear();
+    }
+
+    testing::TempHome home;
+    Form form = standardForm();
+    FixedCaptureDevices devices;
+    Tolvane controller;
+    std::vector<std::string> told;
+};
+
+TEST_F(Rules, EveryCombinationAllowsTheBitratesOfTheEncoderTable) {
+    struct Row {
+        int32_t format;
+        int hz;
+        int32_t channel;
+        const char* kbps;
+    };
+    const std::string aacFull = "320,256,224,192,160,128,112,96,80,64,56,48,40,32,28,24,20,16";
+    const std::vector<Row> rows = {
+        {AAC, 11025, MONO, "160,128,112,96,80,64,56,48,40,32,28,24,20,16"},
+        {AAC, 8000, STEREO, "256,224,192,160,128,112,96,80,64,56,48,40,32,28,24,20,16"},
+        {AAC, 8000, MONO, "128,112,96,80,64,56,48,40,32,28,24,20,16"},
+        {MP3, 44100, STEREO, "224,192,160,128,112,96"},
+        {AAC, 5512, STEREO, "224,192,160,128,112,96"},
+        {MP3, 44100, MONO, "224,192,160,128,112,96,80,64,56"},
+        {AAC, 5512, MONO, "224,192,160,128,112,96,80,64,56"},
+        {MP3, 22050, STEREO, "80,64,56,48,40"},
+        {MP3, 22050, MONO, "48,40,32"},
+        {MP3, 11025, STEREO, "32,24,20"},
+        {MP3, 11025, MONO, "20,18"},
+        {MP3, 48000, STEREO, "32,24,20"},
+        {NELLY, 44100, STEREO, "88"},
+        {NELLY, 48000, MONO, "88"},
+        {NELLY, 22050, MONO, "44"},
+        {NELLY, 11025, STEREO, "22"},
+        {NELLY, 8000, MONO, "16"},
+        {NELLY, 5512, STEREO, "11"},
+    };
+    for (const Row& row : rows) {
+        const auto allowed =
+            controller.assignBitrateByEncode(row.format, samplerateTag(row.hz), row.channel);
+        EXPECT_EQ(bitrateTags(row.kbps), tags(allowed)) << row.format << " " << row.hz;
+        EXPECT_EQ(tags(allowed), availableBitrates());
+    }
+    for (int hz : {48000, 44100, 32000, 22050, 11025})
+        for (int32_t channel : {STEREO, MONO}) {
+            if (hz == 11025 && channel == MONO) continue;
+            EXPECT_EQ(bitrateTags(aacFull),
+                      tags(controller.assignBitrateByEncode(AAC, samplerateTag(hz), channel)))
+                << hz;
+        }
+}
+
+TEST_F(Rules, SampleRatesPerFormat) {
+    EXPECT_EQ((std::vector<int32_t>{1001, 1002, 1003, 1004, 1005, 1006}),
+              tags(controller.assignSamplrateByEncode(AAC)));
+    EXPECT_EQ((std::vector<int32_t>{1002, 1004, 1005}),
+              tags(controller.assignSamplrateByEncode(MP3)));
+    EXPECT_EQ((std::vector<int32_t>{1002, 1004, 1005, 1006, 1007}),
+              tags(controller.assignSamplrateByEncode(NELLY)));
+    EXPECT_TRUE(controller.samplerateStatus48000());
+    EXPECT_FALSE(controller.samplerateStatus5512());
+    // The form follows the flags.
+    EXPECT_TRUE(form.popupFMLEAudioSamplerate.itemWithTag(1001)->isHidden());
+    EXPECT_FALSE(form.popupFMLEAudioSamplerate.itemWithTag(1007)->isHidden());
+}
+
+TEST_F(Rules, TagsOutsideTheListsReadAsTheDefaultChoice) {
+    const auto mp3 = tags(controller.assignSamplrateByEncode(MP3));
+    for (int32_t format : {0, -5, 1000, 1004, 99999, INT32_MAX, INT32_MIN})
+        EXPECT_EQ(mp3, tags(controller.assignSamplrateByEncode(format))) << format;
+
+    const auto mp3At44Mono = tags(controller.assignBitrateByEncode(MP3, 1002, MONO));
+    EXPECT_EQ(mp3At44Mono, tags(controller.assignBitrateByEncode(0, 0, 0)));
+    EXPECT_EQ(mp3At44Mono, tags(controller.assignBitrateByEncode(5000, 1008, 1003)));
+    EXPECT_EQ(mp3At44Mono, tags(controller.assignBitrateByEncode(INT32_MAX, INT32_MAX, INT32_MAX)));
+    // An AAC choice with a channel outside the list stays AAC.
+    EXPECT_EQ(bitrateTags("160,128,112,96,80,64,56,48,40,32,28,24,20,16"),
+              tags(controller.assignBitrateByEncode(AAC, 1005, 7)));
+}
+
+TEST_F(Rules, NellymoserForcesMonoWhileTheOldFormatIsStored) {
+    choose(MP3, 44100, STEREO, 128);
+    controller.setTagAudioOutputFormat(NELLY);
+    EXPECT_EQ(MONO, controller.tagAudioChannel());
+    EXPECT_TRUE(controller.nellyMoserSelected());
+    EXPECT_EQ(1002, controller.tagAudioSamplerate());
+    EXPECT_EQ(bitrateTag(88), controller.tagAudioBitrate());
+    EXPECT_EQ(std::vector<int32_t>{bitrateTag(88)}, availableBitrates());
+    EXPECT_EQ("88", form.popupFMLEAudioOutputBitrate.title());
+    EXPECT_EQ("Mono", form.popupFMLEAudioOutputChannel.title());
+
+    const std::vector<std::string> head(told.begin(), told.begin() + 3);
+    EXPECT_EQ((std::vector<std::string>{"tagAudioChannel", "bitrateStatus320Kbps",
+                                        "bitrateStatus256Kbps"}),
+              head);
+    // The channel step ran on the old format, where 128 Kbps mono is allowed and so kept.
+    const auto firstBitrate = std::find(told.begin(), told.end(), "tagAudioBitrate");
+    const auto nelly = std::find(told.begin(), told.end(), "nellyMoserSelected");
+    EXPECT_LT(firstBitrate, nelly);
+}
+
+TEST_F(Rules, FormatChangeFallsBackToTheHighestAllowedRates) {
+    choose(NELLY, 5512, MONO, 11);
+    controller.setTagAudioOutputFormat(MP3);
+    EXPECT_FALSE(controller.nellyMoserSelected());
+    EXPECT_EQ(MONO, controller.tagAudioChannel());
+    EXPECT_EQ(samplerateTag(44100), controller.tagAudioSamplerate());
+    EXPECT_EQ(bitrateTag(224), controller.tagAudioBitrate());
+
+    choose(MP3, 22050, MONO, 32);
+    controller.setTagAudioChannel(STEREO);
+    EXPECT_EQ(bitrateTag(80), controller.tagAudioBitrate());
+}
+
+TEST_F(Rules, CascadeAnnouncesInOrderAndRerunsForTheSameFormat) {
+    choose(MP3, 44100, STEREO, 128);
+    controller.setTagAudioOutputFormat(MP3);
+    std::vector<std::string> expected = {"nellyMoserSelected", "tagAudioOutputFormat"};
+    for (int hz : kHz)
+        expected.push_back("samplerateStatus" + std::to_string(hz));
+    expected.push_back("tagAudioSamplerate");
+    for (int kbps : kKbps)
+        expected.push_back("bitrateStatus" + std::to_string(kbps) + "Kbps");
+    expected.push_back("tagAudioBitrate");
+    EXPECT_EQ(expected, told);
+    EXPECT_EQ(bitrateTag(128), controller.tagAudioBitrate());
+
+    // A bitrate, even a disallowed one, is stored as given and recomputes nothing.
+    told.clear();
+    controller.setTagAudioBitrate(bitrateTag(11));
+    EXPECT_EQ(std::vector<std::string>{"tagAudioBitrate"}, told);
+    EXPECT_EQ(bitrateTag(11), controller.tagAudioBitrate());
+
+    // Nellymoser ignores the channel: stereo is stored, the bitrate stays.
+    choose(NELLY, 22050, MONO, 44);
+    controller.setTagAudioChannel(STEREO);
+    EXPECT_EQ(STEREO, controller.tagAudioChannel());
+    EXPECT_EQ(bitrateTag(44), controller.tagAudioBitrate());
+}
+
+TEST_F(Rules, CodecDecidesWhichAudioFormatsAreOffered) {
+    choose(NELLY, 44100, MONO, 88);
+    controller.setTagVideoOutputFormat(H264);
+    EXPECT_TRUE(controller.h264Selected());
+    EXPECT_TRUE(form.popupFMLEAudioOutputFormat.itemWithTag(NELLY)->isHidden());
+    EXPECT_FALSE(form.popupFMLEAudioOutputFormat.itemWithTag(AAC)->isHidden());
+    EXPECT_EQ(AAC, controller.tagAudioOutputFormat());
+    EXPECT_EQ(samplerateTag(44100), controller.tagAudioSamplerate());
+    EXPECT_EQ(bitrateTag(320), controller.tagAudioBitrate());
+
+    // MP3 is offered with both codecs: nothing audio changes.
+    choose(MP3, 22050, STEREO, 64);
+    controller.setTagVideoOutputFormat(VP6);
+    EXPECT_FALSE(controller.h264Selected());
+    EXPECT_EQ((std::vector<std::string>{"tagVideoOutputFormat", "h264Selected"}), told);
+    controller.setTagVideoOutputFormat(0);
+    EXPECT_FALSE(controller.h264Selected());
+
+    // With no format offered the audio choices stay as they are.
+    choose(AAC, 48000, STEREO, 320);
+    form.popupFMLEAudioOutputFormat.removeAllItems();
+    controller.setTagVideoOutputFormat(H264);
+    EXPECT_EQ(AAC, controller.tagAudioOutputFormat());
+    EXPECT_EQ(bitrateTag(320), controller.tagAudioBitrate());
+}
+
+TEST_F(Rules, BudgetSubtractsTheAudioBitrateAndClampsTheResult) {
+    const auto videoAfter = [this](const std::string& total) {
+        form.comboboxTotalBitrate.setStringValue(total);
+        controller.adjustBitrate();
+        return form.comboboxFMLEVideoOutputBitrate.stringValue();
+    };
+    choose(AAC, 44100, STEREO, 128);
+    auto& video = form.comboboxFMLEVideoOutputBitrate;
+    const std::size_t before = video.objectValues().size();
+    EXPECT_EQ("872", videoAfter("1000"));
+    EXPECT_EQ("872", videoAfter(" 1000 Kbps"));
+    EXPECT_EQ(before + 2, video.objectValues().size());
+    EXPECT_EQ(-128, static_cast<int>(std::stol(videoAfter("abc"))));
+    EXPECT_EQ("-28", videoAfter("100"));
+    EXPECT_EQ("-1128", videoAfter("-1000"));
+    EXPECT_EQ("2147483647", videoAfter("99999999999"));
+    EXPECT_EQ("-2147483648", videoAfter("-99999999999"));
+    EXPECT_EQ("2147483647", videoAfter("999999999999999999999999999"));
+    EXPECT_EQ("-2147483648", videoAfter("-999999999999999999999999999"));
+
+    const std::size_t count = video.objectValues().size();
+    form.comboboxTotalBitrate.setStringValue("");
+    controller.adjustBitrate();
+    EXPECT_EQ(count, video.objectValues().size());
+    EXPECT_EQ("-2147483648", video.stringValue());
+}
+
+}  // namespace
+}  // namespace tolvane
