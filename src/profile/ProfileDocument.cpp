@@ -1,0 +1,188 @@
+#include "profile/ProfileDocument.h"
+
+#include <cstdint>
+
+#include "profile/XmlTree.h"
+
+namespace tolvane {
+namespace {
+
+uint8_t byteAt(std::string_view bytes, std::size_t i) {
+    return static_cast<uint8_t>(bytes[i]);
+}
+
+void appendUtf8(std::string& out, uint32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// UTF-16 to UTF-8; nothing for an odd length or a broken surrogate pair, which no editor writes.
+std::optional<std::string> utf16ToUtf8(std::string_view bytes, bool littleEndian) {
+    if (bytes.size() % 2 != 0) return std::nullopt;
+    const auto unit = [&](std::size_t i) -> uint32_t {
+        const uint32_t a = byteAt(bytes, i), b = byteAt(bytes, i + 1);
+        return littleEndian ? (a | b << 8) : (a << 8 | b);
+    };
+    std::string out;
+    out.reserve(bytes.size() / 2 + bytes.size() / 8);
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        uint32_t cp = unit(i);
+        if (cp >= 0xD800 && cp < 0xDC00) {
+            if (i + 2 >= bytes.size()) return std::nullopt;
+            const uint32_t low = unit(i + 2);
+            if (low < 0xDC00 || low >= 0xE000) return std::nullopt;
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        } else if (cp >= 0xDC00 && cp < 0xE000) {
+            return std::nullopt;
+        }
+        appendUtf8(out, cp);
+    }
+    return out;
+}
+
+void appendUtf16(std::string& out, uint32_t unit, bool littleEndian) {
+    const char lo = static_cast<char>(unit & 0xFF), hi = static_cast<char>(unit >> 8);
+    out += littleEndian ? lo : hi;
+    out += littleEndian ? hi : lo;
+}
+
+// UTF-8 as the document holds it to UTF-16; a byte that starts no valid sequence is carried as
+// U+FFFD rather than dropped.
+std::string utf8ToUtf16(std::string_view text, bool littleEndian) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (std::size_t i = 0; i < text.size();) {
+        const uint8_t lead = byteAt(text, i);
+        std::size_t length = lead < 0x80       ? 1
+                             : lead >> 5 == 6  ? 2
+                             : lead >> 4 == 14 ? 3
+                             : lead >> 3 == 30 ? 4
+                                               : 0;
+        uint32_t cp = length == 1   ? lead
+                      : length == 2 ? lead & 0x1F
+                      : length == 3 ? lead & 0x0F
+                                    : lead & 0x07;
+        bool valid = length != 0 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const uint8_t next = byteAt(text, i + k);
+            valid = (next & 0xC0) == 0x80;
+            cp = cp << 6 | (next & 0x3F);
+        }
+        if (!valid || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
+            cp = 0xFFFD;
+            length = 1;
+        }
+        if (cp >= 0x10000) {
+            appendUtf16(out, 0xD800 + ((cp - 0x10000) >> 10), littleEndian);
+            appendUtf16(out, 0xDC00 + ((cp - 0x10000) & 0x3FF), littleEndian);
+        } else {
+            appendUtf16(out, cp, littleEndian);
+        }
+        i += length;
+    }
+    return out;
+}
+
+struct StringWriter : pugi::xml_writer {
+    std::string text;
+    void write(const void* data, size_t size) override {
+        text.append(static_cast<const char*>(data), size);
+    }
+};
+
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration |
+                                   pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+constexpr unsigned kSaveOptions = pugi::format_indent | pugi::format_no_empty_element_tags |
+                                  pugi::format_attribute_single_quote | pugi::format_no_declaration;
+
+}  // namespace
+
+ProfileDocument::ProfileDocument(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+ProfileDocument::~ProfileDocument() = default;
+
+std::unique_ptr<ProfileDocument> ProfileDocument::parse(std::string_view bytes) {
+    auto impl = std::make_unique<Impl>();
+    std::optional<std::string> text;
+    const auto starts = [&](std::initializer_list<uint8_t> prefix) {
+        if (bytes.size() < prefix.size()) return false;
+        std::size_t i = 0;
+        for (uint8_t b : prefix)
+            if (byteAt(bytes, i++) != b) return false;
+        return true;
+    };
+    if (starts({0xFF, 0xFE})) {
+        impl->encoding = TextEncoding::utf16le;
+        impl->byteOrderMark = true;
+        text = utf16ToUtf8(bytes.substr(2), true);
+    } else if (starts({0xFE, 0xFF})) {
+        impl->encoding = TextEncoding::utf16be;
+        impl->byteOrderMark = true;
+        text = utf16ToUtf8(bytes.substr(2), false);
+    } else if (starts({0xEF, 0xBB, 0xBF})) {
+        impl->byteOrderMark = true;
+        text = std::string(bytes.substr(3));
+    } else if (bytes.size() >= 2 && byteAt(bytes, 0) != 0 && byteAt(bytes, 1) == 0) {
+        impl->encoding = TextEncoding::utf16le;  // FMLE's usual file: no mark at all
+        text = utf16ToUtf8(bytes, true);
+    } else if (bytes.size() >= 2 && byteAt(bytes, 0) == 0 && byteAt(bytes, 1) != 0) {
+        impl->encoding = TextEncoding::utf16be;
+        text = utf16ToUtf8(bytes, false);
+    } else {
+        text = std::string(bytes);
+    }
+    if (!text) return nullptr;
+    const auto firstLineEnd = text->find('\n');
+    impl->crlf =
+        firstLineEnd != std::string::npos && firstLineEnd > 0 && (*text)[firstLineEnd - 1] == '\r';
+
+    const auto result =
+        impl->xml.load_buffer(text->data(), text->size(), kParseOptions, pugi::encoding_utf8);
+    if (!result || !impl->xml.document_element()) return nullptr;
+    return std::unique_ptr<ProfileDocument>(new ProfileDocument(std::move(impl)));
+}
+
+XmlNode ProfileDocument::rootElement() const {
+    return wrap(impl_->xml.document_element());
+}
+
+std::string ProfileDocument::serialize() const {
+    StringWriter writer;
+    impl_->xml.save(writer, "    ", kSaveOptions, pugi::encoding_utf8);
+    std::string text;
+    if (impl_->crlf) {
+        text.reserve(writer.text.size() + writer.text.size() / 16);
+        for (char c : writer.text) {
+            if (c == '\n') text += '\r';
+            text += c;
+        }
+    } else {
+        text = std::move(writer.text);
+    }
+    switch (impl_->encoding) {
+        case TextEncoding::utf8:
+            return impl_->byteOrderMark ? "\xEF\xBB\xBF" + text : text;
+        case TextEncoding::utf16le:
+            return (impl_->byteOrderMark ? std::string("\xFF\xFE") : std::string()) +
+                   utf8ToUtf16(text, true);
+        case TextEncoding::utf16be:
+            return (impl_->byteOrderMark ? std::string("\xFE\xFF") : std::string()) +
+                   utf8ToUtf16(text, false);
+    }
+    return text;
+}
+
+}  // namespace tolvane

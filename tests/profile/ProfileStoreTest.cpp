@@ -1,0 +1,356 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "controller/Tolvane.h"
+#include "profile/ProfileDocument.h"
+#include "support/FailingFileOps.h"
+#include "support/TempHome.h"
+
+namespace tolvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FailingFileOps;
+using testing::fixture;
+using testing::readFile;
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const auto at = text.find(from);
+    EXPECT_NE(std::string::npos, at) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+// A started program over a profile folder holding the given files, in that order.
+struct Store {
+    Store(std::initializer_list<std::pair<std::string, std::string>> files) {
+        for (const auto& [name, bytes] : files)
+            home.write(
+                fs::path("Library/Application Support/Adobe/Flash Media Live Encoder 3.2") / name,
+                bytes);
+        controller = std::make_unique<Tolvane>(form, devices, ops);
+        controller->awakeFromNib();
+        controller->applicationDidFinishLaunching();
+    }
+    fs::path file(const std::string& name) const { return home.profileFolder() / (name + ".xml"); }
+    std::optional<std::string> value(const std::string& path) const {
+        return controller->valueForXPath("/flashmedialiveencoder_profile/" + path, root());
+    }
+    XmlNode root() const { return controller->currentFMLEProfile()->rootElement(); }
+    bool saveAs(const std::string& name) {
+        form.txtfldNewProfileName.setStringValue(name);
+        const bool existed = fs::exists(file(name));
+        const auto before = existed ? readFile(file(name)) : std::string();
+        controller->fmleSaveProfile();
+        return fs::exists(file(name)) && (!existed || readFile(file(name)) != before);
+    }
+    std::unique_ptr<ProfileDocument> saved(const std::string& name) const {
+        return ProfileDocument::parse(readFile(file(name)));
+    }
+
+    testing::TempHome home;
+    Form form = standardForm();
+    FixedCaptureDevices devices{{"Built-in Microphone", "Line In"},
+                                {"CamTwist", "FaceTime HD Camera"}};
+    FailingFileOps ops;
+    std::unique_ptr<Tolvane> controller;
+};
+
+TEST(ProfileLoad, FillsTheFormFromAnFmleFile) {
+    Store s({{"Studio.xml", fixture("h264-utf16.xml")}, {"Talk.xml", fixture("vp6-utf8.xml")}});
+    Form& f = s.form;
+    Tolvane& c = *s.controller;
+    EXPECT_EQ((std::vector<std::string>{"Studio", "Talk"}), f.popupFMLEProfileNames.itemTitles());
+    EXPECT_EQ("CamTwist", f.popupFMLEVideoInputDeviceName.title());
+    EXPECT_EQ("29.97", f.popupFMLEVideoFramerate.title());
+    EXPECT_EQ("640x480", f.popupFMLEVideoInputSize.title());
+    EXPECT_EQ("Built-in Microphone", f.popupFMLEAudioInputDevice.title());
+    EXPECT_EQ("44100", f.popupFMLEAudioSamplerate.title());
+    EXPECT_EQ("Stereo", f.popupFMLEAudioOutputChannel.title());
+    EXPECT_EQ(75, c.inputVolume());
+    EXPECT_TRUE(c.preserveAspect());
+    EXPECT_EQ("H.264", f.popupFMLEVideoOutputFormat.title());
+    EXPECT_TRUE(c.h264Selected());
+    EXPECT_EQ("650", f.comboboxFMLEVideoOutputBitrate.stringValue());
+    EXPECT_EQ("640", f.txtfldFMLEVideoOutputSizeX.stringValue());
+    EXPECT_EQ("480", f.txtfldFMLEVideoOutputSizeY.stringValue());
+    EXPECT_TRUE(c.enableH264Profile() && c.enableH264Level() && c.enableH264KeyframeFrequency());
+    EXPECT_EQ("3.1", f.popupH264Level.title());
+    EXPECT_EQ("5 Seconds", f.popupH264KeyframeFrequency.title());
+    EXPECT_EQ("AAC", f.popupFMLEAudioOutputFormat.title());
+    EXPECT_EQ("128", f.popupFMLEAudioOutputBitrate.title());
+    EXPECT_EQ("Zoë", s.value("metadata/entry/value"));
+
+    c.fmleProfileSelected([] {
+        PopUpList pick;
+        pick.addItemWithTitle("Talk");
+        return pick;
+    }());
+    EXPECT_FALSE(c.h264Selected());
+    EXPECT_FALSE(c.enableH264Profile());  // a VP6 profile's "profile" is not read
+    EXPECT_TRUE(c.enableVP6KeyframeFrequency() && c.enableVP6Quality() && c.enableVP6CPUUseage());
+    EXPECT_FALSE(c.enableVP6NoiseReduction());
+    EXPECT_EQ("2 Seconds", f.popupVP6KeyframeFrequency.title());
+    EXPECT_EQ("5 Seconds", f.popupH264KeyframeFrequency.title());  // kept from the last load
+    EXPECT_EQ("Nellymoser", f.popupFMLEAudioOutputFormat.title());
+    EXPECT_EQ("Mono", f.popupFMLEAudioOutputChannel.title());
+    EXPECT_EQ("44", f.popupFMLEAudioOutputBitrate.title());
+    EXPECT_EQ(-5, c.inputVolume());
+    EXPECT_FALSE(c.preserveAspect());
+}
+
+TEST(ProfileLoad, AudioStepsRunInTheirOrder) {
+    // VP6 first offers MP3, which replaces 48000 Hz before the profile's AAC arrives; the
+    // profile's bitrate is stored last, unchecked.
+    std::string profile =
+        replaced(fixture("vp6-utf8.xml"), "<sample_rate>22050", "<sample_rate>48000");
+    profile = replaced(profile, "<format>Nellymoser", "<format>AAC");
+    profile = replaced(profile, "<datarate>44<", "<datarate>11<");
+    Store s({{"p.xml", profile}});
+    EXPECT_EQ(1001, s.controller->tagAudioOutputFormat());
+    EXPECT_EQ("44100", s.form.popupFMLEAudioSamplerate.title());
+    EXPECT_EQ(1023, s.controller->tagAudioBitrate());
+    EXPECT_TRUE(s.controller->bitrateStatus11Kbps());
+}
+
+TEST(ProfileLoad, OddValuesAreShownAsTheyAre) {
+    std::string profile =
+        replaced(fixture("vp6-utf8.xml"), "<datarate>350;</datarate>", "<datarate/>");
+    profile = replaced(profile, "<outputsize>320x240;", "<outputsize>640x480;320x240;");
+    profile = replaced(profile, "<height>240</height>", "");
+    profile = replaced(profile, "<channels>1<", "<channels>Stereo<");
+    profile = replaced(profile, "<input_volume>-5<", "<input_volume>99999999999<");
+    profile = replaced(profile, "<datarate>44<", "<datarate>44 <");
+    profile = replaced(profile, "</preset>",
+                       "</preset><process><video><preserve_aspect>"
+                       "no</preserve_aspect></video></process>");
+    Store s({{"p.xml", profile}});
+    EXPECT_EQ("", s.form.comboboxFMLEVideoOutputBitrate.stringValue());
+    EXPECT_EQ("640", s.form.txtfldFMLEVideoOutputSizeX.stringValue());
+    EXPECT_EQ("240", s.form.txtfldFMLEVideoOutputSizeY.stringValue());
+    EXPECT_EQ(std::nullopt, s.form.popupFMLEVideoInputSize.title());
+    EXPECT_EQ(INT32_MAX, s.controller->inputVolume());
+    EXPECT_EQ(0, s.controller->tagAudioBitrate());
+    EXPECT_TRUE(s.controller->preserveAspect());
+
+    // A multi-byte last character goes whole.
+    Store wide({{"p.xml", replaced(fixture("vp6-utf8.xml"), "<datarate>350;", "<datarate>350€")}});
+    EXPECT_EQ("350", wide.form.comboboxFMLEVideoOutputBitrate.stringValue());
+}
+
+TEST(ProfileLoad, UnreadableProfilesLeaveTheFormAlone) {
+    Store s({{"a.xml", fixture("vp6-utf8.xml")},
+             {"broken.xml", "<flashmedialiveencoder_profile><capture>"},
+             {"odd.xml", std::string("\xFF\xFE<\0", 4) + std::string("\x00\xD8", 2)}});
+    fs::create_directory(s.home.profileFolder() / "folder.xml");
+    ::mkfifo((s.home.profileFolder() / "fifo.xml").c_str(), 0600);
+    s.controller->loadFMLEProfile("a");
+    for (const char* name : {"broken", "odd", "missing", "folder", "fifo"}) {
+        s.controller->loadFMLEProfile(name);
+        EXPECT_EQ(nullptr, s.controller->currentFMLEProfile()) << name;
+        EXPECT_EQ("VP6", s.form.popupFMLEVideoOutputFormat.title()) << name;
+    }
+    s.form.txtfldNewProfileName.setStringValue("new");
+    s.controller->fmleSaveProfile();  // nothing open: nothing written
+    EXPECT_FALSE(fs::exists(s.file("new")));
+}
+
+TEST(ProfileDocument, ExactlyOneElementIsReadOrWritten) {
+    Store s({{"p.xml",
+              "<flashmedialiveencoder_profile><a><b>x<c>y</c>z</b></a><d/><d/><e></e>"
+              "</flashmedialiveencoder_profile>"}});
+    Tolvane& c = *s.controller;
+    EXPECT_EQ("xyz", s.value("a/b"));
+    EXPECT_EQ("", s.value("e"));
+    EXPECT_EQ(std::nullopt, s.value("d"));
+    EXPECT_EQ(std::nullopt, s.value("missing"));
+    EXPECT_EQ(std::nullopt, c.valueForXPath("a[1]", s.root()));
+
+    c.setValue("<&>", "/flashmedialiveencoder_profile/a/b", s.root());
+    EXPECT_EQ("<&>", s.value("a/b"));
+    EXPECT_THROW(c.setValue("v", "/flashmedialiveencoder_profile/d", s.root()), ProfileFailure);
+    try {
+        c.setValue("v", "/flashmedialiveencoder_profile/nothing", s.root());
+        ADD_FAILURE();
+    } catch (const ProfileFailure& failure) {
+        EXPECT_EQ("", failure.name());
+        EXPECT_EQ("", failure.reason());
+    }
+    c.setValue(std::nullopt, "/flashmedialiveencoder_profile/a", s.root());
+    EXPECT_EQ(std::nullopt, s.value("a/b"));
+    EXPECT_THROW(c.setValue(std::nullopt, "/flashmedialiveencoder_profile/a", s.root()),
+                 ProfileFailure);
+}
+
+TEST(ProfileRebuild, WritesTheFormBackAndRebuildsAdvancedAndAspect) {
+    Store s({{"Studio.xml", fixture("h264-utf16.xml")}});
+    Form& f = s.form;
+    Tolvane& c = *s.controller;
+    f.popupFMLEVideoInputSize.selectItemWithTitle("1280x720");
+    c.setTagAudioChannel(1002);
+    c.setInputVolume(-7);
+    f.comboboxFMLEVideoOutputBitrate.setStringValue("");
+    c.setEnableH264Level(false);
+    c.setEnableVP6Quality(true);  // another codec's flag is not looked at
+    ASSERT_TRUE(c.rebuildProfile());
+    EXPECT_EQ("1280", s.value("capture/video/size/width"));
+    EXPECT_EQ("720", s.value("capture/video/size/height"));
+    EXPECT_EQ("1", s.value("capture/audio/channels"));
+    EXPECT_EQ("-7", s.value("capture/audio/input_volume"));
+    EXPECT_EQ(";", s.value("encode/video/datarate"));
+    const auto video = s.value("encode/video");
+    EXPECT_EQ("H.264;640x480;Main5 Seconds", video->substr(0, 27));
+
+    // VP6 by its exact title; its options in their own order, at position 3.
+    f.popupFMLEVideoOutputFormat.selectItemWithTitle("VP6");
+    c.setEnableVP6CPUUseage(true);
+    c.setPreserveAspect(false);
+    ASSERT_TRUE(c.rebuildProfile());
+    EXPECT_EQ("Best Quality - Lower FramerateVery Low", s.value("encode/video/advanced"));
+    EXPECT_EQ(std::nullopt, s.value("process"));
+    c.setPreserveAspect(true);
+    ASSERT_TRUE(c.rebuildProfile());
+    ASSERT_TRUE(c.rebuildProfile());  // added once
+    EXPECT_EQ("", s.value("process/video/preserve_aspect"));
+    const std::string saved = s.controller->currentFMLEProfile()->serialize();
+    const auto doc = ProfileDocument::parse(saved);
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(std::nullopt,
+              c.valueForXPath("/flashmedialiveencoder_profile/x", doc->rootElement()));
+
+    // No VP6 option enabled: no advanced element at all.
+    c.setEnableVP6Quality(false);
+    c.setEnableVP6CPUUseage(false);
+    ASSERT_TRUE(c.rebuildProfile());
+    EXPECT_EQ(std::nullopt, s.value("encode/video/advanced"));
+}
+
+TEST(ProfileRebuild, StopsAtTheFirstFailedWrite) {
+    Store s({{"p.xml", replaced(fixture("vp6-utf8.xml"), "<input_volume>-5</input_volume>", "")}});
+    s.form.popupFMLEVideoFramerate.selectItemWithTitle("60.00");
+    s.form.comboboxFMLEVideoOutputBitrate.setStringValue("999");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(s.controller->rebuildProfile());
+    EXPECT_EQ("Exception rised\n", ::testing::internal::GetCapturedStderr());
+    EXPECT_EQ("60.00", s.value("capture/video/frame_rate"));  // orders 1 to 7 stay applied
+    EXPECT_EQ("350;", s.value("encode/video/datarate"));
+
+    // An empty device list removes the element; the next rebuild fails there.
+    Store empty({{"p.xml", fixture("vp6-utf8.xml")}});
+    empty.form.popupFMLEAudioInputDevice.removeAllItems();
+    EXPECT_TRUE(empty.controller->rebuildProfile());
+    EXPECT_EQ(std::nullopt, empty.value("capture/audio/device"));
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(empty.controller->rebuildProfile());
+    ::testing::internal::GetCapturedStderr();
+
+    // A video element too short for the advanced options is an insertion failure.
+    Store shortVideo({{"p.xml", replaced(fixture("vp6-utf8.xml"), "</encode>",
+                                         "</encode><encode><video><x/></video></encode>")}});
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(shortVideo.controller->rebuildProfile());
+    EXPECT_EQ("Exception rised\n", ::testing::internal::GetCapturedStderr());
+    EXPECT_EQ(std::nullopt, shortVideo.value("encode/video/advanced"));
+}
+
+TEST(ProfileSave, KeepsWhatTheFormDoesNotKnowAndTheFileHabits) {
+    Store s({{"Studio.xml", fixture("h264-utf16.xml")}, {"Talk.xml", fixture("vp6-utf8.xml")}});
+    ASSERT_TRUE(s.saveAs("Copy"));
+    const std::string utf16 = readFile(s.file("Copy"));
+    EXPECT_EQ(std::string("\xFF\xFE<\0?\0x\0m\0l\0", 12), utf16.substr(0, 12));
+    EXPECT_NE(std::string::npos, utf16.find(std::string("\r\0\n\0", 4)));
+    EXPECT_EQ(std::string::npos, utf16.find(std::string("/\0>\0", 4)));  // no self-closing tag
+    // Saving again what was saved gives the same bytes.
+    s.controller->loadFMLEProfile("Copy");
+    ASSERT_TRUE(s.controller->currentFMLEProfile());
+    EXPECT_EQ(utf16, s.controller->currentFMLEProfile()->serialize());
+    EXPECT_EQ("show?key=a&b", s.value("output/rtmp/stream"));
+    EXPECT_EQ("100%", s.value("preview/video/input/zoom"));
+
+    s.controller->loadFMLEProfile("Talk");
+    ASSERT_TRUE(s.saveAs("Talk"));  // its own name overwrites it
+    const std::string utf8 = readFile(s.file("Talk"));
+    const std::string head =
+        "<?xml version='1.0' encoding='UTF-8'?>\n<!-- written by hand -->\n"
+        "<flashmedialiveencoder_profile version='3.2' xmlns:x='urn:example'>\n    <preset>\n";
+    EXPECT_EQ(head, utf8.substr(0, head.size()));
+    EXPECT_NE(std::string::npos, utf8.find("    <?fmle keep=\"me\"?>\n"));
+    EXPECT_NE(std::string::npos, utf8.find("<file x:limit='yes'>"));
+    EXPECT_NE(std::string::npos, utf8.find("<limitbysize enable='false'>10</limitbysize>"));
+}
+
+TEST(ProfileSave, WritesSafelyOrNotAtAll) {
+    Store s({{"Talk.xml", fixture("vp6-utf8.xml")}});
+    const std::string longer = fixture("vp6-utf8.xml") + std::string(10000, ' ');
+    s.home.write("Library/Application Support/Adobe/Flash Media Live Encoder 3.2/Old.xml", longer);
+    ::chmod(s.file("Old").c_str(), 0640);
+    ASSERT_TRUE(s.saveAs("Old"));
+    EXPECT_EQ(s.controller->currentFMLEProfile()->serialize(), readFile(s.file("Old")));
+    struct stat info {};
+    ::stat(s.file("Old").c_str(), &info);
+    EXPECT_EQ(0640u, info.st_mode & 07777);
+
+    const auto real = s.home.write("elsewhere/real.xml", "old");
+    fs::create_symlink(real, s.file("Linked"));
+    ASSERT_TRUE(s.saveAs("Linked"));
+    EXPECT_TRUE(fs::is_symlink(s.file("Linked")));
+    EXPECT_TRUE(ProfileDocument::parse(readFile(real)));
+
+    for (const char* refused : {"", ".", "..", "../outside", "a/b"}) {
+        s.form.txtfldNewProfileName.setStringValue(refused);
+        EXPECT_FALSE(Tolvane::isAcceptableProfileName(refused));
+        s.controller->fmleSaveProfile();
+    }
+    EXPECT_TRUE(Tolvane::isAcceptableProfileName("test.xml"));
+    EXPECT_FALSE(fs::exists(s.home.path() / "Library/Application Support/Adobe/outside.xml"));
+    EXPECT_FALSE(fs::exists(s.home.path() /
+                            "Library/Application Support/Adobe/Flash Media Live Encoder 3.2.xml"));
+
+    // A folder that refuses the write: nothing changes, nothing is left behind.
+    const std::string before = readFile(s.file("Talk"));
+    s.ops.failOnPath(FailingFileOps::Call::open, "Flash Media Live Encoder 3.2/.", EACCES);
+    s.form.comboboxFMLEVideoOutputBitrate.setStringValue("1");
+    EXPECT_FALSE(s.saveAs("Talk"));
+    EXPECT_FALSE(s.saveAs("Fresh"));
+    EXPECT_EQ(before, readFile(s.file("Talk")));
+    EXPECT_EQ(3, std::distance(fs::directory_iterator(s.home.profileFolder()), {}));
+}
+
+TEST(ProfileRemove, DeletesTheSelectedProfileOnly) {
+    Store s({{"A.xml", fixture("vp6-utf8.xml")}, {"B.xml", fixture("vp6-utf8.xml")}});
+    s.form.popupFMLEProfileNames.selectItemWithTitle("B");
+    s.controller->removeFMLEProfile();
+    EXPECT_FALSE(fs::exists(s.file("B")));
+    EXPECT_TRUE(fs::exists(s.file("A")));
+    EXPECT_EQ(2, s.form.popupFMLEProfileNames.numberOfItems());
+    s.controller->removeFMLEProfile();  // again: nothing visible
+    s.form.popupFMLEProfileNames.selectItemWithTitle("none");
+    s.controller->removeFMLEProfile();
+    EXPECT_TRUE(fs::exists(s.file("A")));
+    EXPECT_TRUE(s.controller->currentFMLEProfile());
+}
+
+TEST(ProfileCatalogue, NamesEveryEntryInListingOrder) {
+    Store s({{"a.b.xml", "x"},
+             {".hidden", "x"},
+             {"notes.txt", "x"},
+             {"plain", "x"},
+             {"sub.dir/inner.xml", "x"}});
+    const auto names = s.controller->fmleProfiles();
+    ASSERT_TRUE(names);
+    std::vector<std::string> sorted = *names;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ((std::vector<std::string>{".hidden", "a.b", "notes", "plain", "sub"}), sorted);
+    EXPECT_EQ(*names, s.form.popupFMLEProfileNames.itemTitles());
+
+    Store none{};
+    EXPECT_EQ(std::nullopt, none.controller->fmleProfiles());
+    fs::create_directories(none.home.profileFolder());
+    Tolvane empty(none.form, none.devices);
+    EXPECT_EQ(std::nullopt, empty.fmleProfiles());
+}
+
+}  // namespace
+}  // namespace tolvane
