@@ -1,18 +1,13 @@
 #include <QApplication>
-#include <QLabel>
 
 #include "app/QtCaptureDevices.h"
-#include "controller/Tolvane.h"
+#include "app/TolvaneProgram.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    tolvane::Form form = tolvane::standardForm();
-    tolvane::QtCaptureDevices devices;
-    tolvane::Tolvane controller(form, devices);
-    controller.awakeFromNib();
-    QLabel window("Tolvane");
-    window.setWindowTitle("Tolvane");
-    window.show();
-    controller.applicationDidFinishLaunching();
+    QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    QApplication::setDesktopFileName(QStringLiteral("tolvane"));
+    const tolvane::QtCaptureDevices devices;
+    tolvane::TolvaneProgram program(devices);
     return QApplication::exec();
 }
