@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -177,7 +179,7 @@ QComboBox* MainWindow::comboBox(ComboBox& box, const char* name, const QString& 
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setAccessibleName(withoutColon(label));
     combo->setToolTip(withoutColon(label) + tr(" in Kbps"));
-    combo->setMinimumContentsLength(6);
+    combo->setMinimumContentsLength(10);
     const auto id = box.subscribe([combo, &box] { showComboBox(combo, box); });
     unsubscribe_.push_back([&box, id] { box.unsubscribe(id); });
     connect(combo->lineEdit(), &QLineEdit::textEdited, this,
@@ -390,8 +392,12 @@ QWidget* MainWindow::buildEncoderDrawer() {
             auto* check =
                 flag(o.property, o.setter, o.check, o.label,
                      tr("Write %1 into the profile").arg(withoutColon(o.label).toLower()));
-            layout->addRow(check,
-                           popUp(form_.*o.list, o.popup, o.label, selectThen(form_.*o.list, {})));
+            auto* values = popUp(form_.*o.list, o.popup, o.label, selectThen(form_.*o.list, {}));
+            int longest = 8;
+            for (const auto& title : (form_.*o.list).itemTitles())
+                longest = std::max(longest, static_cast<int>(title.size()));
+            values->setMinimumContentsLength(longest);
+            layout->addRow(check, values);
         }
         return group(title, layout);
     };
