@@ -29,16 +29,17 @@ QString qt(const std::string& text) {
 void showPopUp(QComboBox* combo, const PopUpList& list) {
     const QSignalBlocker block(combo);
     const auto& items = list.itemArray();
-    bool same = combo->count() == static_cast<int>(items.size());
-    for (int i = 0; same && i < combo->count(); ++i)
-        same = combo->itemText(i) == qt(items[static_cast<std::size_t>(i)].title());
-    if (!same) {
+    // The items are rebuilt only when the list's items changed, not on every selection.
+    const QVariant shown = combo->property("tolvaneRevision");
+    if (!shown.isValid() || shown.toULongLong() != list.revision() ||
+        combo->count() != static_cast<int>(items.size())) {
         combo->clear();
         QStringList titles;
         titles.reserve(static_cast<qsizetype>(items.size()));
         for (const MenuItem& item : items)
             titles << qt(item.title());
         combo->addItems(titles);
+        combo->setProperty("tolvaneRevision", QVariant::fromValue<qulonglong>(list.revision()));
     }
     auto* model = qobject_cast<QStandardItemModel*>(combo->model());
     auto* view = qobject_cast<QListView*>(combo->view());

@@ -8,6 +8,7 @@ void PopUpList::removeAllItems() {
     items_.clear();
     indexByTitle_.clear();
     selected_ = -1;
+    ++revision_;
     notifyChanged();
 }
 
@@ -34,6 +35,7 @@ void PopUpList::addItemWithTitle(const std::string& title, int tag) {
     indexByTitle_[title] = items_.size();
     items_.emplace_back(title, tag);
     if (wasEmpty) selected_ = 0;
+    ++revision_;
     notifyChanged();
 }
 
@@ -63,6 +65,7 @@ void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
     indexByTitle_.reserve(items_.size());
     reindexFrom(0);
     selected_ = wasEmpty ? 0 : selected;
+    ++revision_;
     notifyChanged();
 }
 
@@ -125,6 +128,7 @@ void PopUpList::selectItemAtIndex(int index) {
 void PopUpList::setItemTag(int index, int tag) {
     if (index < 0 || index >= numberOfItems()) return;
     items_[static_cast<std::size_t>(index)].tag_ = tag;
+    ++revision_;
     notifyChanged();
 }
 

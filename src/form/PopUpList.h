@@ -55,6 +55,8 @@ class PopUpList : public ChangeNotifier {
     void selectItemAtIndex(int index);  // an index outside the list selects nothing
 
     void setItemTag(int index, int tag);
+    // Changes whenever items are added, removed or retagged; not for selection, state or hiding.
+    unsigned long revision() const { return revision_; }
     void setItemHidden(int index, bool hidden);
     void setItemState(int index, bool on);
 
@@ -65,6 +67,7 @@ class PopUpList : public ChangeNotifier {
     std::vector<MenuItem> items_;
     std::unordered_map<std::string, std::size_t> indexByTitle_;
     int selected_ = -1;
+    unsigned long revision_ = 0;
 };
 
 }  // namespace tolvane
