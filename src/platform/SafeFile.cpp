@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <vector>
 
 namespace tolvane {
 namespace {
@@ -62,19 +62,25 @@ std::optional<std::string> readRegularFile(FileOps& ops, const std::string& path
     if (ops.fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return std::nullopt;
 
-    std::string content;
-    content.reserve(static_cast<std::size_t>(info.st_size));
-    std::vector<char> buffer(1 << 16);
+    // Read into the string itself, one byte beyond the size fstat gave, so that a file that grew
+    // meanwhile is still read whole.
+    std::string content(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t used = 0;
     for (;;) {
-        const ssize_t got = ops.read(file.get(), buffer.data(), buffer.size());
+        if (used == content.size()) {
+            if (content.size() > maxBytes) return std::nullopt;
+            content.resize(std::min(content.size() * 2, maxBytes + 1));
+        }
+        const ssize_t got = ops.read(file.get(), content.data() + used, content.size() - used);
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
         }
         if (got == 0) break;
-        if (content.size() + static_cast<std::size_t>(got) > maxBytes) return std::nullopt;
-        content.append(buffer.data(), static_cast<std::size_t>(got));
+        used += static_cast<std::size_t>(got);
     }
+    if (used > maxBytes) return std::nullopt;
+    content.resize(used);
     return content;
 }
 

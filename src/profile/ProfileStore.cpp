@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <span>
 #include <string_view>
@@ -29,6 +30,18 @@ struct QueryResult {
     std::vector<pugi::xml_node> nodes;
 };
 
+// Element names only: predicates, axes, wildcards and functions are no part of our paths.
+bool isStepCharacter(char c) {
+    return c != '[' && c != ']' && c != '@' && c != '*' && c != '(' && c != ')' && c != '=' &&
+           c != ':' && c != '\'' && c != '"' && c != ' ';
+}
+
+bool isNamed(pugi::xml_node element, std::string_view name) {
+    const char* own = element.name();
+    return own[0] == name[0] && std::strncmp(own, name.data(), name.size()) == 0 &&
+           own[name.size()] == '\0';
+}
+
 // An absolute path of child steps ("/a/b/c") from the context's document.
 QueryResult query(const std::string& path, pugi::xml_node context) {
     QueryResult result;
@@ -37,20 +50,21 @@ QueryResult query(const std::string& path, pugi::xml_node context) {
         return result;
     }
     std::vector<pugi::xml_node> current{context.root()};
+    std::vector<pugi::xml_node> next;
     std::size_t from = 1;
     while (from <= path.size() && !current.empty()) {
         const std::size_t slash = std::min(path.find('/', from), path.size());
         const std::string_view step(path.data() + from, slash - from);
-        if (step.empty() || step.find_first_of("[]@*()=:'\" ") != std::string_view::npos) {
+        if (step.empty() || !std::all_of(step.begin(), step.end(), isStepCharacter)) {
             result.failed = true;
             return result;
         }
-        std::vector<pugi::xml_node> next;
+        next.clear();
         for (pugi::xml_node parent : current)
             for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling())
-                if (child.type() == pugi::node_element && step == child.name())
+                if (child.type() == pugi::node_element && isNamed(child, step))
                     next.push_back(child);
-        current = std::move(next);
+        current.swap(next);
         from = slash + 1;
     }
     result.nodes = std::move(current);
