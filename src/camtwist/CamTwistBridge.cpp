@@ -7,7 +7,7 @@
 
 #include "camtwist/Plist.h"
 #include "controller/Tolvane.h"
-#include "form/IntegerValue.h"
+#include "form/TextValue.h"
 #include "platform/Home.h"
 #include "platform/SafeFile.h"
 
@@ -19,33 +19,6 @@ constexpr const char* kFrameRate = "frameRate";
 constexpr const char* kVideoSize = "videoSize";
 constexpr const char* kUsingCustomVideoSize = "usingCustomVideoSize";
 constexpr std::size_t kMaxPreferenceBytes = std::size_t{64} << 20;
-
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// The text without its first and last character, counting a UTF-8 sequence as one; nothing for a
-// text of fewer than two characters.
-std::optional<std::string> withoutFirstAndLastCharacter(const std::string& text) {
-    std::size_t begin = 1;
-    while (begin < text.size() && isContinuationByte(text[begin]))
-        ++begin;
-    if (begin >= text.size()) return std::nullopt;
-    std::size_t end = text.size() - 1;
-    while (end > begin && isContinuationByte(text[end]))
-        --end;
-    return text.substr(begin, end - begin);
-}
-
-std::vector<std::string> splitAt(const std::string& text, std::string_view separator) {
-    std::vector<std::string> pieces;
-    std::size_t from = 0;
-    for (std::size_t at; (at = text.find(separator, from)) != std::string::npos;
-         from = at + separator.size())
-        pieces.push_back(text.substr(from, at - from));
-    pieces.push_back(text.substr(from));
-    return pieces;
-}
 
 std::string joined(const std::vector<std::string>& pieces, std::string_view glue) {
     std::string out;
@@ -86,8 +59,9 @@ void Tolvane::loadCamTwistProfile() {
     // "{640, 480}" is the title 640x480. A size that cannot be read shows as empty custom fields.
     std::vector<std::string> pieces{""};
     if (const auto stored = camTwistPrefs_->string(kVideoSize)) {
-        if (const auto inner = withoutFirstAndLastCharacter(*stored))
-            pieces = splitAt(*inner, ", ");
+        // Fewer than two characters leave nothing to read.
+        if (const auto rest = withoutFirstCharacter(*stored); !rest.empty())
+            pieces = splitAt(withoutLastCharacter(rest), ", ");
     }
     const std::string title = joined(pieces, "x");
     PopUpList& sizes = form_.popupCamTwistVideoSize;

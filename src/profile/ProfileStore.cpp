@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "controller/Tolvane.h"
-#include "form/IntegerValue.h"
+#include "form/TextValue.h"
 #include "platform/Home.h"
 #include "platform/SafeFile.h"
 #include "profile/XmlTree.h"
@@ -105,24 +105,6 @@ pugi::xml_node insertElement(pugi::xml_node parent, const char* name, std::size_
         if (count == position) before = child;
     if (position > count || !parent) throw ProfileFailure("", "");
     return before ? parent.insert_child_before(name, before) : parent.append_child(name);
-}
-
-// Removes one whole character, never part of a UTF-8 sequence.
-std::string withoutLastCharacter(const std::string& text) {
-    if (text.empty()) return text;
-    std::size_t end = text.size() - 1;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
-}
-
-std::vector<std::string> cutAt(const std::string& text, char separator) {
-    std::vector<std::string> pieces;
-    std::size_t from = 0;
-    for (std::size_t at; (at = text.find(separator, from)) != std::string::npos; from = at + 1)
-        pieces.push_back(text.substr(from, at - from));
-    pieces.push_back(text.substr(from));
-    return pieces;
 }
 
 int32_t tagOf(const TitleTagDictionary& dict, const std::optional<std::string>& value) {
@@ -244,9 +226,9 @@ void Tolvane::loadFMLEProfile(const std::string& name) {
     selectByTitle(form_.popupFMLEVideoOutputFormat, format);
     setTagVideoOutputFormat(tagOf(videoOutputFormatDict_, format));
     form_.comboboxFMLEVideoOutputBitrate.setStringValue(
-        withoutLastCharacter(value("encode/video/datarate").value_or("")));
+        std::string(withoutLastCharacter(value("encode/video/datarate").value_or(""))));
     const auto outputSize =
-        cutAt(withoutLastCharacter(value("encode/video/outputsize").value_or("")), 'x');
+        splitAt(withoutLastCharacter(value("encode/video/outputsize").value_or("")), "x");
     form_.txtfldFMLEVideoOutputSizeX.setStringValue(outputSize.front());
     form_.txtfldFMLEVideoOutputSizeY.setStringValue(outputSize.back());
 
@@ -270,7 +252,7 @@ void Tolvane::fmleFrameRateSelected() {
 }
 
 void Tolvane::fmleInputSizeSelected(const PopUpList& sender) {
-    const auto pieces = cutAt(sender.title().value_or(""), 'x');
+    const auto pieces = splitAt(sender.title().value_or(""), "x");
     form_.txtfldFMLEVideoOutputSizeX.setStringValue(pieces.front());
     form_.txtfldFMLEVideoOutputSizeY.setStringValue(pieces.back());
 }
@@ -284,7 +266,7 @@ bool Tolvane::rebuildProfile() {
         write("capture/video/device", form_.popupFMLEVideoInputDeviceName.title());
         write("capture/video/frame_rate", form_.popupFMLEVideoFramerate.title());
         const auto size = form_.popupFMLEVideoInputSize.title();
-        const auto pieces = size ? cutAt(*size, 'x') : std::vector<std::string>{};
+        const auto pieces = size ? splitAt(*size, "x") : std::vector<std::string>{};
         write("capture/video/size/width", size ? std::optional(pieces.front()) : std::nullopt);
         write("capture/video/size/height", size ? std::optional(pieces.back()) : std::nullopt);
         write("capture/audio/device", form_.popupFMLEAudioInputDevice.title());

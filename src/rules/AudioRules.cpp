@@ -5,7 +5,7 @@
 #include <string>
 
 #include "controller/Tolvane.h"
-#include "form/IntegerValue.h"
+#include "form/TextValue.h"
 
 namespace tolvane {
 namespace {

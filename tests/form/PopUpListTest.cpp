@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "form/Controls.h"
-#include "form/IntegerValue.h"
+#include "form/TextValue.h"
 
 namespace tolvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "form/IntegerValue.h"
+#include "form/TextValue.h"
 
 #include <limits>
 
@@ -26,6 +26,37 @@ int64_t integerValue(std::string_view text) {
     }
     if (negative) return value;
     return value == kMin ? std::numeric_limits<int64_t>::max() : -value;
+}
+
+std::vector<std::string> splitAt(std::string_view text, std::string_view separator) {
+    std::vector<std::string> pieces;
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find(separator, from)) != std::string_view::npos;
+         from = at + separator.size())
+        pieces.emplace_back(text.substr(from, at - from));
+    pieces.emplace_back(text.substr(from));
+    return pieces;
+}
+
+namespace {
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+}  // namespace
+
+std::string_view withoutFirstCharacter(std::string_view text) {
+    std::size_t begin = text.empty() ? 0 : 1;
+    while (begin < text.size() && isContinuationByte(text[begin]))
+        ++begin;
+    return text.substr(begin);
+}
+
+std::string_view withoutLastCharacter(std::string_view text) {
+    if (text.empty()) return text;
+    std::size_t end = text.size() - 1;
+    while (end > 0 && isContinuationByte(text[end]))
+        --end;
+    return text.substr(0, end);
 }
 
 }  // namespace tolvane
