@@ -167,9 +167,11 @@ MainWindow::Action MainWindow::selectThen(PopUpList& list, std::function<void()>
 }
 
 MainWindow::Action MainWindow::setTag(PopUpList& list, void (Tolvane::*setter)(int32_t)) {
-    return [this, &list, setter](int index) {
+    // The controller by reference rather than through this: GCC's vptr check misreads a member
+    // function pointer called through a captured this.
+    return [&controller = controller_, &list, setter](int index) {
         const MenuItem* item = list.itemAtIndex(index);
-        if (item && !item->isHidden()) (controller_.*setter)(item->tag());
+        if (item && !item->isHidden()) (controller.*setter)(item->tag());
     };
 }
 
@@ -219,7 +221,7 @@ QCheckBox* MainWindow::flag(Property property, void (Tolvane::*setter)(bool), co
     check->setAccessibleName(withoutColon(text));
     check->setToolTip(tip);
     connect(check, &QCheckBox::clicked, this,
-            [this, setter](bool on) { (controller_.*setter)(on); });
+            [&controller = controller_, setter](bool on) { (controller.*setter)(on); });
     propertyViews_.push_back([this, check, property](Property changed) {
         if (changed != property) return;
         const QSignalBlocker block(check);
