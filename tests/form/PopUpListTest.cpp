@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "form/Controls.h"
 #include "form/TextValue.h"
 
 namespace tolvane {
@@ -71,20 +70,6 @@ TEST(PopUpList, LookupsBySelectionTagAndTitle) {
     list.removeAllItems();
     EXPECT_EQ(2, changes);
     EXPECT_EQ(std::nullopt, list.title());
-}
-
-TEST(ComboBox, KeepsDuplicatesAndSelectsTheFirstEqualEntry) {
-    ComboBox box;
-    box.addItemsWithObjectValues({"500", "800"});
-    box.addItemWithObjectValue("500");
-    EXPECT_EQ(3u, box.objectValues().size());
-    box.selectItemWithObjectValue("500");
-    EXPECT_EQ(0, box.indexOfSelectedItem());
-    EXPECT_EQ("500", box.stringValue());
-    box.selectItemWithObjectValue("999");  // no such entry: unchanged
-    EXPECT_EQ("500", box.stringValue());
-    box.setStringValue("typed");
-    EXPECT_EQ(-1, box.indexOfSelectedItem());
 }
 
 TEST(IntegerValue, ReadsTheLeadingIntegerAndSaturates) {

@@ -117,20 +117,6 @@ TEST_F(Rules, EveryCombinationAllowsTheBitratesOfTheEncoderTable) {
         }
 }
 
-TEST_F(Rules, SampleRatesPerFormat) {
-    EXPECT_EQ((std::vector<int32_t>{1001, 1002, 1003, 1004, 1005, 1006}),
-              tags(controller.assignSamplrateByEncode(AAC)));
-    EXPECT_EQ((std::vector<int32_t>{1002, 1004, 1005}),
-              tags(controller.assignSamplrateByEncode(MP3)));
-    EXPECT_EQ((std::vector<int32_t>{1002, 1004, 1005, 1006, 1007}),
-              tags(controller.assignSamplrateByEncode(NELLY)));
-    EXPECT_TRUE(controller.samplerateStatus48000());
-    EXPECT_FALSE(controller.samplerateStatus5512());
-    // The form follows the flags.
-    EXPECT_TRUE(form.popupFMLEAudioSamplerate.itemWithTag(1001)->isHidden());
-    EXPECT_FALSE(form.popupFMLEAudioSamplerate.itemWithTag(1007)->isHidden());
-}
-
 TEST_F(Rules, TagsOutsideTheListsReadAsTheDefaultChoice) {
     const auto mp3 = tags(controller.assignSamplrateByEncode(MP3));
     for (int32_t format : {0, -5, 1000, 1004, 99999, INT32_MAX, INT32_MIN})

@@ -2,45 +2,25 @@
 
 #include <cerrno>
 #include <string>
-#include <vector>
 
 #include "platform/FileOps.h"
 
 namespace tolvane::testing {
 
-// A file layer that passes every call through to the system, except that it can make one call
-// fail: the n-th call of a kind (counting from 1), or every call of a kind on a path that contains
-// a given text. Tests run as root too, where permission bits do not stop a write, so refused
-// writes and undeletable files are simulated here.
+// Passes every file call through to the system, except the one a test chooses to fail: the n-th
+// call overall, or every call of a kind on a path containing a text. Tests run as root too, where
+// permission bits stop no write, so refused writes and undeletable files are made here.
 class FailingFileOps : public FileOps {
   public:
-    enum class Call {
-        open,
-        read,
-        write,
-        fsync,
-        fchmod,
-        fstat,
-        close,
-        stat,
-        lstat,
-        rename,
-        link,
-        unlink
-    };
+    enum class Call { open, write, rename, link, unlink, other };
 
-    // Fails the n-th call of this kind with the errno.
-    void failNth(Call call, int n, int error = EIO);
-    // Fails every call of this kind whose (first) path contains the text.
-    void failOnPath(Call call, std::string pathPart, int error = EACCES);
-    // Fails the n-th call overall, whatever its kind; with it a test can fail each call in turn.
-    void failNthOfAny(int n, int error = EIO);
-    void reset();
-
-    // Calls seen so far, failed or not.
-    int calls() const { return total_; }
-    int calls(Call call) const { return counts_[static_cast<int>(call)]; }
-    bool failed() const { return failedOnce_; }
+    void failNthOfAny(int n, int error = EIO) { nth_ = n, nthError_ = error; }
+    void failOnPath(Call call, std::string pathPart, int error = EACCES) {
+        call_ = call, pathPart_ = std::move(pathPart), pathError_ = error;
+    }
+    void reset() { *this = FailingFileOps(); }
+    bool failed() const { return failed_; }
+    int calls() const { return seen_; }
 
     int open(const std::string& path, int flags, mode_t mode = 0) override;
     ssize_t read(int fd, void* buffer, size_t size) override;
@@ -56,21 +36,14 @@ class FailingFileOps : public FileOps {
     int unlink(const std::string& path) override;
 
   private:
-    struct Rule {
-        Call call;
-        int nth;  // 0: by path
-        std::string pathPart;
-        int error;
-    };
-    // Counts the call and says whether it must fail; sets errno when it must.
-    bool shouldFail(Call call, const std::string& path = {});
+    // Counts the call; true, with errno set, when it must fail.
+    bool fails(Call call, const std::string& path = {});
 
-    std::vector<Rule> rules_;
-    int anyNth_ = 0;
-    int anyError_ = EIO;
-    int total_ = 0;
-    int counts_[12] = {};
-    bool failedOnce_ = false;
+    int nth_ = 0, nthError_ = EIO, seen_ = 0;
+    Call call_ = Call::other;
+    std::string pathPart_;
+    int pathError_ = 0;
+    bool failed_ = false;
 };
 
 }  // namespace tolvane::testing
