@@ -100,13 +100,16 @@ void Tolvane::buildCamTwistPrefs() {
     camTwistPrefs_->setInteger(kFrameRate,
                                integerValue(form_.txtfldCamTwistFramerate.stringValue()));
     std::string width, height;
+    bool hasSize = true;
     if (camTwistCustomVideoSize_) {
         width = form_.txtfldCamTwistCustomWidth.stringValue();
         height = form_.txtfldCamTwistCustomHeight.stringValue();
     } else if (const auto title = form_.popupCamTwistVideoSize.title()) {
         std::tie(width, height) = widthAndHeight(*title);
+    } else {
+        hasSize = false;  // no size chosen: the stored one stays
     }
-    camTwistPrefs_->setString(kVideoSize, "{" + width + ", " + height + "}");
+    if (hasSize) camTwistPrefs_->setString(kVideoSize, "{" + width + ", " + height + "}");
     camTwistPrefs_->setBoolean(kUsingCustomVideoSize, camTwistCustomVideoSize_);
 }
 
@@ -114,6 +117,7 @@ void Tolvane::buildCamTwistPrefs() {
 // missing or partial: on any error it stays as it was and no temporary file is left.
 void Tolvane::camTwistSaveConfig() {
     buildCamTwistPrefs();
+    if (!camTwistPrefsRead_) return;
     FileOps& ops = *fileOps_;
     const std::string target = followSymlinks(ops, camTwistPrefPath_);
     struct stat current {};

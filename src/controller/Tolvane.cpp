@@ -40,8 +40,10 @@ Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOp
     videoDevides_ = devices.inputDevicesWithMediaType(MediaType::video);
     currentFMLEProfile_.reset();
     fmleProfiles_ = collectFMLEProfiles();
+    auto prefs = camTwistPreference();
+    camTwistPrefsRead_ = prefs.has_value();
     camTwistPrefs_ =
-        std::make_unique<PlistDictionary>(camTwistPreference().value_or(PlistDictionary{}));
+        std::make_unique<PlistDictionary>(std::move(prefs).value_or(PlistDictionary{}));
     // Before the form is connected: the only fields written around their setters.
     syncFrameRate_ = false;
     syncVideoSize_ = false;

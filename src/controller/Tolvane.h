@@ -174,6 +174,9 @@ class Tolvane {
     std::string camTwistPrefPath_;
     std::unique_ptr<ProfileDocument> currentFMLEProfile_;
     std::unique_ptr<PlistDictionary> camTwistPrefs_;
+    // Whether the working copy came from CamTwist's file; a file that could not be read is never
+    // replaced by a copy that lacks its settings.
+    bool camTwistPrefsRead_ = false;
     TitleTagDictionary videoOutputFormatDict_;
     TitleTagDictionary audioOutputFormatDict_;
     TitleTagDictionary audioSamplerateDict_;

@@ -86,6 +86,10 @@ TEST(CamTwist, OddStoredValuesShowWhatCanBeRead) {
         CamTwist none(broken);
         EXPECT_EQ(0u, none.controller->camTwistPrefs().size()) << broken;
         EXPECT_TRUE(none.controller->camTwistCustomVideoSize());
+        // A file that could not be read is not replaced by the three keys alone.
+        none.controller->camTwistSaveConfig();
+        EXPECT_EQ(broken, readFile(none.path));
+        EXPECT_FALSE(fs::exists(none.backup));
     }
 }
 
@@ -141,6 +145,15 @@ TEST(CamTwist, SaveKeepsEveryOtherKeyAndTheBackupHoldsThePreviousFile) {
     EXPECT_EQ(first, readFile(c.backup));
     EXPECT_EQ("0", c.saved().numberText("frameRate"));
     EXPECT_EQ("{, }", c.saved().string("videoSize"));
+
+    // With no standard size chosen and no custom size, the stored size stays.
+    c.form.txtfldCamTwistCustomWidth.setStringValue("800");
+    c.form.txtfldCamTwistCustomHeight.setStringValue("600");
+    c.controller->camTwistSaveConfig();
+    c.controller->setCamTwistCustomVideoSize(false);
+    c.form.popupCamTwistVideoSize.selectItemAtIndex(-1);
+    c.controller->camTwistSaveConfig();
+    EXPECT_EQ("{800, 600}", c.saved().string("videoSize"));
     EXPECT_EQ(2u, c.filesInFolder());
 }
 
