@@ -57,13 +57,18 @@ std::optional<PlistDictionary> PlistDictionary::parse(std::string_view bytes) {
         return std::nullopt;
     plist_t root = nullptr;
     const auto length = static_cast<uint32_t>(bytes.size());
-    if (plist_is_binary(bytes.data(), length))
+    const bool binary = plist_is_binary(bytes.data(), length);
+    if (binary)
         plist_from_bin(bytes.data(), length, &root);
     else
         plist_from_xml(bytes.data(), length, &root);
     NodePtr owned(root);
     if (!root || plist_get_node_type(root) != PLIST_DICT) return std::nullopt;
-    return PlistDictionary(std::make_unique<Node>(Node{std::move(owned)}));
+    PlistDictionary read(std::make_unique<Node>(Node{std::move(owned)}));
+    // The binary reader keeps every copy of a repeated key, where CamTwist keeps the last one and
+    // a save would write them all; reading our own XML merges them as the XML reader does.
+    if (binary) return parse(read.toXml());
+    return read;
 }
 
 std::string PlistDictionary::toXml() const {
@@ -84,12 +89,12 @@ bool PlistDictionary::contains(const std::string& key) const {
 std::optional<std::string> PlistDictionary::string(const std::string& key) const {
     plist_t value = item(node_->dict.get(), key);
     if (!value || plist_get_node_type(value) != PLIST_STRING) return std::nullopt;
-    char* text = nullptr;
-    plist_get_string_val(value, &text);
+    // Not plist_get_string_val: it aborts on a string holding a NUL, which a file may carry. The
+    // length libplist gives may then exceed its copy of the text, so stop at the first NUL.
+    uint64_t length = 0;
+    const char* text = plist_get_string_ptr(value, &length);
     if (!text) return std::nullopt;
-    std::string result(text);
-    free(text);
-    return result;
+    return std::string(text, ::strnlen(text, static_cast<std::size_t>(length)));
 }
 
 std::optional<std::string> PlistDictionary::numberText(const std::string& key) const {

@@ -109,6 +109,22 @@ constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration
 constexpr unsigned kSaveOptions = pugi::format_indent | pugi::format_no_empty_element_tags |
                                   pugi::format_attribute_single_quote | pugi::format_no_declaration;
 
+// FMLE nests a profile five levels deep. Pretty-printing costs the square of the depth (a line of
+// indent per level), so a document nested far deeper is refused rather than saved at gigabytes.
+constexpr int kMaxDepth = 1000;
+
+bool nestedTooDeep(pugi::xml_document& xml) {
+    struct Walker : pugi::xml_tree_walker {
+        bool tooDeep = false;
+        bool for_each(pugi::xml_node&) override {
+            tooDeep = depth() >= kMaxDepth;
+            return !tooDeep;
+        }
+    } walker;
+    xml.traverse(walker);
+    return walker.tooDeep;
+}
+
 }  // namespace
 
 ProfileDocument::ProfileDocument(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -151,7 +167,7 @@ std::unique_ptr<ProfileDocument> ProfileDocument::parse(std::string_view bytes) 
 
     const auto result =
         impl->xml.load_buffer(text->data(), text->size(), kParseOptions, pugi::encoding_utf8);
-    if (!result || !impl->xml.document_element()) return nullptr;
+    if (!result || !impl->xml.document_element() || nestedTooDeep(impl->xml)) return nullptr;
     return std::unique_ptr<ProfileDocument>(new ProfileDocument(std::move(impl)));
 }
 
@@ -165,8 +181,9 @@ std::string ProfileDocument::serialize() const {
     std::string text;
     if (impl_->crlf) {
         text.reserve(writer.text.size() + writer.text.size() / 16);
+        // pugixml keeps a CR inside processing instructions and the doctype: don't double it.
         for (char c : writer.text) {
-            if (c == '\n') text += '\r';
+            if (c == '\n' && (text.empty() || text.back() != '\r')) text += '\r';
             text += c;
         }
     } else {

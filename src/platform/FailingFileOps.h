@@ -5,11 +5,12 @@
 
 #include "platform/FileOps.h"
 
-namespace tolvane::testing {
+namespace tolvane {
 
-// Passes every file call through to the system, except the one a test chooses to fail: the n-th
-// call overall, or every call of a kind on a path containing a text. Tests run as root too, where
-// permission bits stop no write, so refused writes and undeletable files are made here.
+// The fault-injection seam of the file layer: passes every call through to the system, except
+// the one chosen to fail with a chosen errno, the n-th call overall or every call of a kind on a
+// path containing a text. Tests run as root too, where permission bits stop no write, so refused
+// writes and undeletable files are made here.
 class FailingFileOps : public FileOps {
   public:
     enum class Call { open, write, rename, link, unlink, other };
@@ -20,7 +21,6 @@ class FailingFileOps : public FileOps {
     }
     void reset() { *this = FailingFileOps(); }
     bool failed() const { return failed_; }
-    int calls() const { return seen_; }
 
     int open(const std::string& path, int flags, mode_t mode = 0) override;
     ssize_t read(int fd, void* buffer, size_t size) override;
@@ -46,4 +46,4 @@ class FailingFileOps : public FileOps {
     bool failed_ = false;
 };
 
-}  // namespace tolvane::testing
+}  // namespace tolvane

@@ -1,6 +1,6 @@
-#include "support/FailingFileOps.h"
+#include "platform/FailingFileOps.h"
 
-namespace tolvane::testing {
+namespace tolvane {
 
 bool FailingFileOps::fails(Call call, const std::string& path) {
     int error = ++seen_ == nth_ ? nthError_ : 0;
@@ -52,4 +52,4 @@ int FailingFileOps::unlink(const std::string& path) {
     return fails(Call::unlink, path) ? -1 : FileOps::unlink(path);
 }
 
-}  // namespace tolvane::testing
+}  // namespace tolvane
