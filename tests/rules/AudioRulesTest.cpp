@@ -19,14 +19,10 @@ const int kKbps[] = {320, 256, 224, 192, 160, 128, 112, 96, 88, 80, 64, 56,
 const int kHz[] = {48000, 44100, 32000, 22050, 11025, 8000, 5512};
 
 int32_t samplerateTag(int hz) {
-    for (int i = 0; i < 7; ++i)
-        if (kHz[i] == hz) return 1001 + i;
-    return 0;
+    return 1001 + static_cast<int32_t>(std::find(std::begin(kHz), std::end(kHz), hz) - kHz);
 }
 int32_t bitrateTag(int kbps) {
-    for (int i = 0; i < 23; ++i)
-        if (kKbps[i] == kbps) return 1001 + i;
-    return 0;
+    return 1001 + static_cast<int32_t>(std::find(std::begin(kKbps), std::end(kKbps), kbps) - kKbps);
 }
 
 // "320, 256, 16" as the tags of those bitrates.
