@@ -135,6 +135,9 @@ class Tolvane {
     // Whether fmleSaveProfile() would write under this name: not empty, no "/" or NUL, not "."
     // or "..".
     static bool isAcceptableProfileName(const std::string& name);
+    // A profile name from a folder entry: the name less its extension, unless its only dot leads
+    // it.
+    static std::string profileNameOf(const std::string& entry);
 
     // Audio capability masks (AudioBitrateMaskProperties).
     TagSet assignSamplrateByEncode(int32_t format);

@@ -120,12 +120,6 @@ void selectByTitle(PopUpList& list, const std::optional<std::string>& title) {
         list.selectItemAtIndex(-1);
 }
 
-// A profile name from a folder entry: the name less its extension, unless its only dot leads it.
-std::string profileNameOf(const std::string& entry) {
-    const auto dot = entry.rfind('.');
-    return dot == std::string::npos || dot == 0 ? entry : entry.substr(0, dot);
-}
-
 struct AdvancedOption {
     const char* element;
     PopUpList Form::*list;
@@ -179,6 +173,11 @@ void Tolvane::setValue(const std::optional<std::string>& value, const std::strin
     while (target.first_child())
         target.remove_child(target.first_child());
     target.append_child(pugi::node_pcdata).set_value(value->c_str());
+}
+
+std::string Tolvane::profileNameOf(const std::string& entry) {
+    const auto dot = entry.rfind('.');
+    return dot == std::string::npos || dot == 0 ? entry : entry.substr(0, dot);
 }
 
 std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() {
