@@ -91,7 +91,7 @@ TEST(UserFiles, AFailedCallAnywhereInASaveLeavesEachFileOldOrNew) {
 TEST(UserFiles, SurviveTheProcessBeingKilledAnywhereInASave) {
     Program p;
     std::set<std::string> profiles{p.profile()}, prefs{p.prefs()};
-    const auto started = std::chrono::steady_clock::now();
+    const auto before = std::chrono::steady_clock::now();
     for (int variant : {0, 1}) {
         p.save(variant);
         profiles.insert(p.profile());
@@ -100,18 +100,25 @@ TEST(UserFiles, SurviveTheProcessBeingKilledAnywhereInASave) {
     ASSERT_EQ(3u, profiles.size());
     ASSERT_EQ(3u, prefs.size());
     const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
-                              std::chrono::steady_clock::now() - started) /
+                              std::chrono::steady_clock::now() - before) /
                           2;
 
     std::mt19937 random(7);
     constexpr int kKills = 300;
+    std::uniform_int_distribution<long> delay(0, 2 * saveTime.count());
     for (int kill = 0; kill < kKills; ++kill) {
+        int started[2];
+        ASSERT_EQ(0, ::pipe(started));
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
-        if (child == 0)
+        if (child == 0) {
+            if (::write(started[1], "s", 1) != 1) ::_exit(1);  // the clock starts now
             for (int i = 0;; ++i)
                 p.save(i % 2);
-        std::uniform_int_distribution<long> delay(0, 2 * saveTime.count() + 100);
+        }
+        char byte;
+        ASSERT_EQ(1, ::read(started[0], &byte, 1));
+        ::close(started[0]), ::close(started[1]);
         ::usleep(static_cast<useconds_t>(delay(random)));
         ::kill(child, SIGKILL);
         int status = 0;
