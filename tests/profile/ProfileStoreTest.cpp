@@ -314,6 +314,13 @@ TEST(ProfileSave, WritesSafelyOrNotAtAll) {
     ASSERT_TRUE(s.saveAs("Linked"));
     EXPECT_TRUE(fs::is_symlink(s.file("Linked")));
     EXPECT_TRUE(ProfileDocument::parse(readFile(real)));
+    ::mkfifo(s.file("Pipe").c_str(), 0600);  // only regular files are replaced
+    fs::create_directory(s.file("Folder"));
+    for (const char* name : {"Pipe", "Folder"}) {
+        s.form.txtfldNewProfileName.setStringValue(name);
+        s.controller->fmleSaveProfile();
+    }
+    EXPECT_TRUE(fs::is_fifo(s.file("Pipe")) && fs::is_directory(s.file("Folder")));
 
     for (const char* refused : {"", ".", "..", "../outside", "a/b"}) {
         s.form.txtfldNewProfileName.setStringValue(refused);
