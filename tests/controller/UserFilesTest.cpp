@@ -116,9 +116,11 @@ TEST(UserFiles, SurviveTheProcessBeingKilledAnywhereInASave) {
             for (int i = 0;; ++i)
                 p.save(i % 2);
         }
+        ::close(started[1]);  // so that a child that dies early ends the read
         char byte;
-        ASSERT_EQ(1, ::read(started[0], &byte, 1));
-        ::close(started[0]), ::close(started[1]);
+        const auto began = ::read(started[0], &byte, 1);
+        ::close(started[0]);
+        ASSERT_EQ(1, began);
         ::usleep(static_cast<useconds_t>(delay(random)));
         ::kill(child, SIGKILL);
         int status = 0;

@@ -1,5 +1,6 @@
 // The catalogue's name for a folder entry is empty only for an empty entry, starts the entry and
 // drops one extension at most; the name of a profile file leads back to that same file.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
