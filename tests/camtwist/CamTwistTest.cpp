@@ -44,10 +44,7 @@ struct CamTwist {
         controller->awakeFromNib();
     }
     PlistDictionary saved() const { return *PlistDictionary::parse(readFile(path)); }
-    std::size_t filesInFolder() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(home.preferencesFolder()), {}));
-    }
+    std::size_t filesInFolder() const { return testing::entryCount(home.preferencesFolder()); }
 
     testing::TempHome home;
     fs::path path = home.path() / kPrefs;

@@ -19,6 +19,7 @@ namespace tolvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::entryCount;
 using testing::fixture;
 using testing::readFile;
 
@@ -55,10 +56,6 @@ struct Program {
     std::unique_ptr<Tolvane> controller;
 };
 
-std::size_t entries(const fs::path& folder) {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
-}
-
 TEST(UserFiles, AFailedCallAnywhereInASaveLeavesEachFileOldOrNew) {
     Program done;
     const std::string oldProfile = done.profile(), oldPrefs = done.prefs();
@@ -74,8 +71,8 @@ TEST(UserFiles, AFailedCallAnywhereInASaveLeavesEachFileOldOrNew) {
             p.save(1);
             EXPECT_TRUE(p.profile() == oldProfile || p.profile() == newProfile) << "call " << n;
             EXPECT_TRUE(p.prefs() == oldPrefs || p.prefs() == newPrefs) << "call " << n;
-            EXPECT_EQ(1u, entries(p.home.profileFolder())) << "call " << n;
-            EXPECT_EQ(fs::exists(backup) ? 2u : 1u, entries(p.home.preferencesFolder()));
+            EXPECT_EQ(1u, entryCount(p.home.profileFolder())) << "call " << n;
+            EXPECT_EQ(fs::exists(backup) ? 2u : 1u, entryCount(p.home.preferencesFolder()));
             if (!p.ops.failed()) {
                 EXPECT_EQ(newProfile, p.profile());
                 EXPECT_EQ(newPrefs, p.prefs());
@@ -130,7 +127,7 @@ TEST(UserFiles, SurviveTheProcessBeingKilledAnywhereInASave) {
     }
     // Each temporary file left behind is a kill that landed inside a write.
     const auto interrupted =
-        entries(p.home.profileFolder()) - 1 + entries(p.home.preferencesFolder()) - 2;
+        entryCount(p.home.profileFolder()) - 1 + entryCount(p.home.preferencesFolder()) - 2;
     EXPECT_GT(interrupted, 0u);
     std::cout << kKills << " kills, " << interrupted << " inside a write, no file lost\n";
 }
@@ -138,8 +135,8 @@ TEST(UserFiles, SurviveTheProcessBeingKilledAnywhereInASave) {
 TEST(UserFiles, StayAsTheyWereWhenTheDiskFills) {
     Program p;
     const std::string profile = p.profile(), prefs = p.prefs();
-    const auto profileEntries = entries(p.home.profileFolder());
-    const auto prefsEntries = entries(p.home.preferencesFolder());
+    const auto profileEntries = entryCount(p.home.profileFolder());
+    const auto prefsEntries = entryCount(p.home.preferencesFolder());
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -154,8 +151,8 @@ TEST(UserFiles, StayAsTheyWereWhenTheDiskFills) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(profile, p.profile());
     EXPECT_EQ(prefs, p.prefs());
-    EXPECT_EQ(profileEntries, entries(p.home.profileFolder()));
-    EXPECT_EQ(prefsEntries, entries(p.home.preferencesFolder()));
+    EXPECT_EQ(profileEntries, entryCount(p.home.profileFolder()));
+    EXPECT_EQ(prefsEntries, entryCount(p.home.preferencesFolder()));
 }
 
 }  // namespace

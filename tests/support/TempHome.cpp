@@ -55,6 +55,10 @@ std::string readFile(const std::filesystem::path& path) {
     return content.str();
 }
 
+std::size_t entryCount(const std::filesystem::path& folder) {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+}
+
 std::string fixture(const std::string& name) {
     return readFile(std::filesystem::path(TOLVANE_FIXTURES) / name);
 }

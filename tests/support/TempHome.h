@@ -30,6 +30,8 @@ class TempHome {
 };
 
 std::string readFile(const std::filesystem::path& path);
+// How many entries a folder holds, hidden ones included.
+std::size_t entryCount(const std::filesystem::path& folder);
 // The bytes of a file under tests/fixtures.
 std::string fixture(const std::string& name);
 
