@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tolvane {
+
+// What became of an action on a user's file, typed so that the window can say it in words and a
+// test can assert it.
+struct Outcome {
+    enum class Kind : std::uint8_t {
+        // Done as asked.
+        saved,
+        trashed,
+        deleted,
+        // Refused before any file was touched.
+        refusedName,               // empty, ".", "..", or holding "/" or NUL
+        nothingOpen,               // no profile document to save
+        noSuchElement,             // detail: the element the form writes, missing or repeated
+        nothingSelected,           // nothing chosen to remove
+        noPreferenceFile,          // CamTwist's file does not exist
+        unreadablePreferenceFile,  // it exists but could not be read, so it is never replaced
+        unwritableText,            // detail: the key whose text XML cannot carry
+        backupIsSameFile,          // the preference file and its backup are one file
+        backupNotAFile,            // the backup path holds a folder or the like
+        // Refused or failed by the file system; error holds the errno.
+        writeProtected,
+        notAFile,
+        nameTooLong,
+        diskFull,
+        missing,
+        failed,
+    };
+
+    Kind kind = Kind::saved;
+    int error = 0;       // the errno, where there is one
+    std::string path;    // the file concerned
+    std::string detail;  // the element or key concerned, where there is one
+
+    bool ok() const { return kind == Kind::saved || kind == Kind::trashed || kind == Kind::deleted; }
+
+    // The outcome an errno from a file call stands for.
+    static Outcome fromErrno(int error, std::string path);
+};
+
+}  // namespace tolvane
