@@ -1,21 +1,19 @@
 #include "controller/Tolvane.h"
 
+#include <cstdio>
 #include <utility>
 
+#include "camtwist/CamTwistSettings.h"
 #include "camtwist/Plist.h"
-#include "profile/ProfileDocument.h"
+#include "form/Binding.h"
+#include "platform/FileOps.h"
+#include "platform/Home.h"
+#include "profile/ProfileFolder.h"
+#include "profile/ProfileMapping.h"
+#include "rules/AudioRules.h"
 
 namespace tolvane {
 namespace {
-
-constexpr int32_t kFirstTag = 1001;
-constexpr int32_t kAudioFormatAAC = 1001;
-constexpr int32_t kAudioFormatNellymoser = 1003;
-
-// Availability flag to the tag of the item it hides: the n-th flag of a family is tag 1001 + n.
-constexpr int32_t tagOfFlag(Property flag, Property firstOfFamily) {
-    return kFirstTag + static_cast<int32_t>(flag) - static_cast<int32_t>(firstOfFamily);
-}
 
 void markFirstItem(PopUpList& list) {
     list.setItemState(0, true);
@@ -32,10 +30,16 @@ std::vector<std::string> displayNames(const std::vector<CaptureDevice>& devices)
 }  // namespace
 
 Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices)
-    : Tolvane(form, devices, defaultFileOps_) {}
+    : Tolvane(form, devices, std::make_unique<FileOps>(), nullptr) {}
 
 Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOps)
-    : form_(form), fileOps_(&fileOps) {
+    : Tolvane(form, devices, nullptr, &fileOps) {}
+
+Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, std::unique_ptr<FileOps> owned,
+                 FileOps* given)
+    : form_(form),
+      defaultFileOps_(std::move(owned)),
+      fileOps_(given ? given : defaultFileOps_.get()) {
     audioDevices_ = devices.inputDevicesWithMediaType(MediaType::sound);
     videoDevides_ = devices.inputDevicesWithMediaType(MediaType::video);
     currentFMLEProfile_.reset();
@@ -50,7 +54,7 @@ Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOp
 
     // The form shows the properties from the start.
     for (int p = 0; p < kPropertyCount; ++p)
-        followInForm(static_cast<Property>(p));
+        showProperty(form_, static_cast<Property>(p), propertyValue(static_cast<Property>(p)));
 }
 
 Tolvane::~Tolvane() = default;
@@ -90,7 +94,7 @@ void Tolvane::unobserve(ObserverId id) {
 }
 
 void Tolvane::announce(Property property) {
-    followInForm(property);
+    showProperty(form_, property, propertyValue(property));
     if (observers_.empty()) return;
     const auto current = observers_;  // an observer may unsubscribe while being told
     for (const auto& [id, observer] : current)
@@ -104,6 +108,43 @@ void Tolvane::announce(Property property) {
     }
 TOLVANE_PLAIN_PROPERTIES(TOLVANE_DEFINE_PLAIN)
 #undef TOLVANE_DEFINE_PLAIN
+
+int32_t Tolvane::propertyValue(Property property) const {
+    switch (property) {
+#define TOLVANE_VALUE_CASE(type, name, Name) \
+    case Property::name:                     \
+        return static_cast<int32_t>(name##_);
+        TOLVANE_RULED_PROPERTIES(TOLVANE_VALUE_CASE)
+        TOLVANE_PLAIN_PROPERTIES(TOLVANE_VALUE_CASE)
+#undef TOLVANE_VALUE_CASE
+    }
+    return 0;
+}
+
+void Tolvane::setPropertyValue(Property property, int32_t value) {
+    switch (property) {
+#define TOLVANE_SET_CASE(type, name, Name)   \
+    case Property::name:                     \
+        set##Name(static_cast<type>(value)); \
+        return;
+        TOLVANE_RULED_PROPERTIES(TOLVANE_SET_CASE)
+        TOLVANE_PLAIN_PROPERTIES(TOLVANE_SET_CASE)
+#undef TOLVANE_SET_CASE
+    }
+}
+
+void Tolvane::storePropertyValue(Property property, int32_t value) {
+    switch (property) {
+#define TOLVANE_STORE_CASE(type, name, Name) \
+    case Property::name:                     \
+        name##_ = static_cast<type>(value);  \
+        break;
+        TOLVANE_RULED_PROPERTIES(TOLVANE_STORE_CASE)
+        TOLVANE_PLAIN_PROPERTIES(TOLVANE_STORE_CASE)
+#undef TOLVANE_STORE_CASE
+    }
+    announce(property);
+}
 
 void Tolvane::setSyncFrameRate(bool flag) {
     syncFrameRate_ = flag;
@@ -120,73 +161,10 @@ void Tolvane::setSyncVideoSize(bool flag) {
     if (flag) copyVideoSizeFromFMLEToCamTwist();
 }
 
-// The bindings the logic relies on: each choice list shows the item whose tag is its property,
-// an unavailable choice is hidden, and the codec decides which audio formats are offered.
-void Tolvane::followInForm(Property property) {
-    const auto hide = [](PopUpList& list, int32_t tag, bool hidden) {
-        list.setItemHidden(list.indexOfItemWithTag(tag), hidden);
-    };
-    switch (property) {
-        case Property::tagVideoOutputFormat:
-            form_.popupFMLEVideoOutputFormat.selectItemWithTag(tagVideoOutputFormat_);
-            return;
-        case Property::tagAudioOutputFormat:
-            form_.popupFMLEAudioOutputFormat.selectItemWithTag(tagAudioOutputFormat_);
-            return;
-        case Property::tagAudioSamplerate:
-            form_.popupFMLEAudioSamplerate.selectItemWithTag(tagAudioSamplerate_);
-            return;
-        case Property::tagAudioChannel:
-            form_.popupFMLEAudioOutputChannel.selectItemWithTag(tagAudioChannel_);
-            return;
-        case Property::tagAudioBitrate:
-            form_.popupFMLEAudioOutputBitrate.selectItemWithTag(tagAudioBitrate_);
-            return;
-        case Property::h264Selected:
-            hideUnofferedAudioFormats();
-            return;
-        default:
-            break;
-    }
-    const auto inFamily = [property](Property first, Property last) {
-        return property >= first && property <= last;
-    };
-    if (inFamily(Property::samplerateStatus48000, Property::samplerateStatus5512)) {
-        hide(form_.popupFMLEAudioSamplerate, tagOfFlag(property, Property::samplerateStatus48000),
-             propertyValue(property) != 0);
-    } else if (inFamily(Property::bitrateStatus320Kbps, Property::bitrateStatus11Kbps)) {
-        hide(form_.popupFMLEAudioOutputBitrate, tagOfFlag(property, Property::bitrateStatus320Kbps),
-             propertyValue(property) != 0);
-    }
-}
-
-// AAC goes with H.264 only, Nellymoser with VP6 only; MP3 with both.
-void Tolvane::hideUnofferedAudioFormats() {
-    PopUpList& formats = form_.popupFMLEAudioOutputFormat;
-    formats.setItemHidden(formats.indexOfItemWithTag(kAudioFormatAAC), !h264Selected_);
-    formats.setItemHidden(formats.indexOfItemWithTag(kAudioFormatNellymoser), h264Selected_);
-}
-
-int32_t Tolvane::propertyValue(Property property) const {
-    switch (property) {
-#define TOLVANE_VALUE_CASE(type, name, Name) \
-    case Property::name:                     \
-        return static_cast<int32_t>(name##_);
-        TOLVANE_RULED_PROPERTIES(TOLVANE_VALUE_CASE)
-        TOLVANE_PLAIN_PROPERTIES(TOLVANE_VALUE_CASE)
-#undef TOLVANE_VALUE_CASE
-    }
-    return 0;
-}
+// Choice vocabularies.
 
 std::optional<TitleTagDictionary> Tolvane::titleVsTagDictionary(const PopUpList& list) const {
-    TitleTagDictionary map;
-    for (const MenuItem& item : list.itemArray()) {
-        if (item.title().empty()) continue;
-        map[item.title()] = item.tag();
-    }
-    if (map.empty()) return std::nullopt;
-    return map;
+    return titleTagDictionary(list);
 }
 
 void Tolvane::initializeMembers() {
@@ -196,9 +174,149 @@ void Tolvane::initializeMembers() {
         titleVsTagDictionary(form_.popupFMLEAudioOutputFormat).value_or(TitleTagDictionary{});
     audioSamplerateDict_ =
         titleVsTagDictionary(form_.popupFMLEAudioSamplerate).value_or(TitleTagDictionary{});
-    audioChannelDict_ = {{"2", 1001}, {"1", 1002}};
+    audioChannelDict_ = {{std::string(choice::kStereoText), choice::kStereo},
+                         {std::string(choice::kMonoText), choice::kMono}};
     audioBitrateDict_ =
         titleVsTagDictionary(form_.popupFMLEAudioOutputBitrate).value_or(TitleTagDictionary{});
+}
+
+// The encoding rules.
+
+TagSet Tolvane::assignSamplrateByEncode(int32_t format) {
+    return rules::assignSamplrateByEncode(*this, format);
+}
+
+TagSet Tolvane::assignBitrateByEncode(int32_t format, int32_t samplerate, int32_t channel) {
+    return rules::assignBitrateByEncode(*this, format, samplerate, channel);
+}
+
+void Tolvane::setTagAudioOutputFormat(int32_t tag) {
+    rules::setTagAudioOutputFormat(*this, tag);
+}
+
+void Tolvane::setTagAudioSamplerate(int32_t tag) {
+    rules::setTagAudioSamplerate(*this, tag);
+}
+
+void Tolvane::setTagAudioChannel(int32_t tag) {
+    rules::setTagAudioChannel(*this, tag);
+}
+
+void Tolvane::setTagVideoOutputFormat(int32_t tag) {
+    rules::setTagVideoOutputFormat(*this, form_.popupFMLEAudioOutputFormat, tag);
+}
+
+void Tolvane::adjustBitrate() {
+    rules::adjustBitrate(form_);
+}
+
+// The profile store.
+
+std::optional<std::string> Tolvane::valueForXPath(const std::string& path,
+                                                  const XmlNode& context) const {
+    return profile::valueForXPath(path, context);
+}
+
+void Tolvane::setValue(const std::optional<std::string>& value, const std::string& path,
+                       const XmlNode& context) {
+    profile::setValue(value, path, context);
+}
+
+std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() {
+    fmleProfilePath_ = expandTilde(profile::kProfileFolder);
+    return profile::collectFMLEProfiles(*fileOps_, fmleProfilePath_);
+}
+
+void Tolvane::fmleProfileSelected(const PopUpList& sender) {
+    if (auto name = sender.title()) loadFMLEProfile(*name);
+}
+
+void Tolvane::loadFMLEProfile(const std::string& name) {
+    currentFMLEProfile_.reset();
+    currentFMLEProfile_ = profile::openFMLEProfile(*fileOps_, fmleProfilePath_, name);
+    if (!currentFMLEProfile_) return;
+    profile::loadFMLEProfile(*currentFMLEProfile_, form_, *this,
+                             {videoOutputFormatDict_, audioOutputFormatDict_, audioSamplerateDict_,
+                              audioChannelDict_, audioBitrateDict_});
+}
+
+void Tolvane::fmleFrameRateSelected() {
+    profile::fmleFrameRateSelected(form_, syncFrameRate_);
+}
+
+void Tolvane::fmleInputSizeSelected(const PopUpList& sender) {
+    profile::fmleInputSizeSelected(form_, sender);
+}
+
+bool Tolvane::rebuildProfile() {
+    return profile::rebuildProfile(currentFMLEProfile_.get(), form_, *this);
+}
+
+void Tolvane::setAspectRatio(bool preserve, XmlNode root) {
+    profile::setAspectRatio(preserve, root);
+}
+
+void Tolvane::fmleSaveProfile() {
+    const std::string name = form_.txtfldNewProfileName.stringValue();
+    const std::string path = profile::profilePath(fmleProfilePath_, name);
+    if (!isAcceptableProfileName(name)) {
+        lastOutcome_ = {Outcome::Kind::refusedName, 0, path, {}};
+        return;
+    }
+    std::string failedPath;
+    if (!profile::rebuildProfile(currentFMLEProfile_.get(), form_, *this, &failedPath)) {
+        lastOutcome_ = currentFMLEProfile_
+                           ? Outcome{Outcome::Kind::noSuchElement, 0, path, failedPath}
+                           : Outcome{Outcome::Kind::nothingOpen, 0, path, {}};
+        return;
+    }
+    lastOutcome_ =
+        profile::saveFMLEProfile(*fileOps_, fmleProfilePath_, name, *currentFMLEProfile_);
+}
+
+void Tolvane::removeFMLEProfile() {
+    lastOutcome_ = profile::removeFMLEProfile(*fileOps_, fmleProfilePath_,
+                                              form_.popupFMLEProfileNames.title());
+}
+
+bool Tolvane::isAcceptableProfileName(const std::string& name) {
+    return profile::isAcceptableProfileName(name);
+}
+
+std::string Tolvane::profileNameOf(const std::string& entry) {
+    return profile::profileNameOf(entry);
+}
+
+// The CamTwist bridge.
+
+std::optional<PlistDictionary> Tolvane::camTwistPreference() {
+    camTwistPrefPath_ = expandTilde(camtwist::kPreferencePath);
+    return camtwist::camTwistPreference(*fileOps_, camTwistPrefPath_);
+}
+
+void Tolvane::loadCamTwistProfile() {
+    if (camtwist::loadCamTwistProfile(*camTwistPrefs_, form_)) setCamTwistCustomVideoSize(true);
+}
+
+void Tolvane::camTwistVideoSizeSelected() {
+    camtwist::camTwistVideoSizeSelected(form_);
+    setCamTwistCustomVideoSize(false);
+}
+
+void Tolvane::copyVideoSizeFromFMLEToCamTwist() {
+    if (!syncVideoSize_) return;
+    if (const auto custom = camtwist::copyVideoSizeFromFMLEToCamTwist(form_))
+        setCamTwistCustomVideoSize(*custom);
+}
+
+void Tolvane::buildCamTwistPrefs() {
+    camtwist::buildCamTwistPrefs(*camTwistPrefs_, form_, camTwistCustomVideoSize_);
+}
+
+void Tolvane::camTwistSaveConfig() {
+    buildCamTwistPrefs();
+    lastOutcome_ = camtwist::camTwistSaveConfig(*fileOps_, camTwistPrefPath_, *camTwistPrefs_,
+                                                camTwistPrefsRead_);
 }
 
 }  // namespace tolvane

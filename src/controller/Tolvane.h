@@ -2,37 +2,36 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "controller/Properties.h"
+#include "form/Choices.h"
 #include "form/Form.h"
+#include "form/Properties.h"
 #include "platform/CaptureDevices.h"
-#include "platform/FileOps.h"
+#include "platform/Outcome.h"
+#include "profile/ProfileDocument.h"
 #include "rules/TagSet.h"
 
 namespace tolvane {
 
-class ProfileDocument;
-class XmlNode;
+class FileOps;
 class PlistDictionary;
 
-// Text to tag, compared exactly.
-using TitleTagDictionary = std::map<std::string, int32_t, std::less<>>;
-
-// The one controller: every piece of state and every operation of the program. It references
-// the form's controls and owns everything else. Construction is the creation stage of start-up;
-// awakeFromNib() and applicationDidFinishLaunching() are the two stages that follow.
-class Tolvane {
+// The one controller: every piece of state and every operation of the program, as the front of
+// the subsystems that do the work (the encoding rules, the profile store, the CamTwist bridge).
+// It references the form's controls and owns everything else. Construction is the creation stage
+// of start-up; awakeFromNib() and applicationDidFinishLaunching() are the two stages that follow.
+class Tolvane : private PropertyHolder {
   public:
     using PropertyObserver = std::function<void(Property)>;
     using ObserverId = int;
 
     Tolvane(Form& form, const CaptureDeviceSource& devices);
-    // Tests pass a file layer that fails on demand; the controller does not own it.
+    // Tests pass a file layer that fails on demand, the window one with a trash; the controller
+    // does not own it.
     Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOps);
     ~Tolvane();
     Tolvane(const Tolvane&) = delete;
@@ -66,8 +65,10 @@ class Tolvane {
     void setTagAudioOutputFormat(int32_t tag);
     void setTagAudioSamplerate(int32_t tag);
     void setTagAudioChannel(int32_t tag);
-    // Any property's value, a flag as 0 or 1: for views that bind by property.
+    // Any property by its name, a flag as 0 or 1: for views that bind by property. Setting goes
+    // through the property's own setter.
     int32_t propertyValue(Property property) const;
+    void setPropertyValue(Property property, int32_t value);
 
     // State read by tests and the window.
     Form& form() {
@@ -96,6 +97,10 @@ class Tolvane {
     }
     FileOps& fileOps() {
         return *fileOps_;
+    }
+    // What the last save, removal or CamTwist save did.
+    const Outcome& lastOutcome() const {
+        return lastOutcome_;
     }
 
     // Choice vocabularies.
@@ -155,13 +160,14 @@ class Tolvane {
     void camTwistSaveConfig();
 
   private:
+    Tolvane(Form& form, const CaptureDeviceSource& devices, std::unique_ptr<FileOps> owned,
+            FileOps* given);
+    void storePropertyValue(Property property, int32_t value);
     void announce(Property property);
-    void followInForm(Property property);
-    void hideUnofferedAudioFormats();
 
     Form& form_;
-    FileOps defaultFileOps_;
-    FileOps* fileOps_ = &defaultFileOps_;
+    std::unique_ptr<FileOps> defaultFileOps_;
+    FileOps* fileOps_ = nullptr;
     std::vector<std::pair<ObserverId, PropertyObserver>> observers_;
     ObserverId lastObserverId_ = 0;
 
@@ -185,6 +191,7 @@ class Tolvane {
     TitleTagDictionary audioSamplerateDict_;
     TitleTagDictionary audioChannelDict_;
     TitleTagDictionary audioBitrateDict_;
+    Outcome lastOutcome_;
 };
 
 }  // namespace tolvane

@@ -6,10 +6,18 @@
 
 namespace tolvane {
 
-// Lets a view follow a model: every change of the model calls each subscriber.
+// Lets a view follow a model: every change of the model calls each subscriber. Subscribers are
+// bound to the object they subscribed to, so a copy would tell them of changes to another one:
+// models are not copied, and one that is moved leaves its subscribers behind.
 class ChangeNotifier {
   public:
     using Subscription = int;
+
+    ChangeNotifier() = default;
+    ChangeNotifier(const ChangeNotifier&) = delete;
+    ChangeNotifier& operator=(const ChangeNotifier&) = delete;
+    ChangeNotifier(ChangeNotifier&&) noexcept {}
+    ChangeNotifier& operator=(ChangeNotifier&&) = delete;
 
     Subscription subscribe(std::function<void()> callback) {
         subscribers_.emplace_back(++lastId_, std::move(callback));

@@ -65,12 +65,6 @@ class Drawer : public ChangeNotifier {
         open_ = !open_;
         notifyChanged();
     }
-    void open() {
-        if (!open_) toggle();
-    }
-    void close() {
-        if (open_) toggle();
-    }
 
   private:
     bool open_ = false;

@@ -125,13 +125,6 @@ void PopUpList::selectItemAtIndex(int index) {
     notifyChanged();
 }
 
-void PopUpList::setItemTag(int index, int tag) {
-    if (index < 0 || index >= numberOfItems()) return;
-    items_[static_cast<std::size_t>(index)].tag_ = tag;
-    ++revision_;
-    notifyChanged();
-}
-
 void PopUpList::setItemHidden(int index, bool hidden) {
     if (index < 0 || index >= numberOfItems()) return;
     auto& item = items_[static_cast<std::size_t>(index)];
@@ -144,6 +137,16 @@ void PopUpList::setItemState(int index, bool on) {
     if (index < 0 || index >= numberOfItems()) return;
     items_[static_cast<std::size_t>(index)].state_ = on;
     notifyChanged();
+}
+
+std::optional<TitleTagDictionary> titleTagDictionary(const PopUpList& list) {
+    TitleTagDictionary map;
+    for (const MenuItem& item : list.itemArray()) {
+        if (item.title().empty()) continue;
+        map[item.title()] = item.tag();
+    }
+    if (map.empty()) return std::nullopt;
+    return map;
 }
 
 }  // namespace tolvane

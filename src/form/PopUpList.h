@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "form/ChangeNotifier.h"
+#include "form/Choices.h"
 
 namespace tolvane {
 
@@ -54,8 +55,7 @@ class PopUpList : public ChangeNotifier {
     void selectItemWithTag(int tag);
     void selectItemAtIndex(int index);  // an index outside the list selects nothing
 
-    void setItemTag(int index, int tag);
-    // Changes whenever items are added, removed or retagged; not for selection, state or hiding.
+    // Changes whenever items are added or removed; not for selection, state or hiding.
     unsigned long revision() const { return revision_; }
     void setItemHidden(int index, bool hidden);
     void setItemState(int index, bool on);
@@ -69,5 +69,9 @@ class PopUpList : public ChangeNotifier {
     int selected_ = -1;
     unsigned long revision_ = 0;
 };
+
+// Title to tag for every item with a title, hidden ones included; a later item with the same
+// title wins. Nothing when no item has a title.
+std::optional<TitleTagDictionary> titleTagDictionary(const PopUpList& list);
 
 }  // namespace tolvane

@@ -1,10 +1,22 @@
 #include "profile/ProfileDocument.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "profile/XmlTree.h"
 
 namespace tolvane {
+
+enum class TextEncoding { utf8, utf16le, utf16be };
+
+struct ProfileDocument::Impl {
+    pugi::xml_document xml;
+    TextEncoding encoding = TextEncoding::utf8;
+    bool byteOrderMark = false;
+    bool crlf = false;
+};
+
 namespace {
 
 uint8_t byteAt(std::string_view bytes, std::size_t i) {
@@ -202,4 +214,100 @@ std::string ProfileDocument::serialize() const {
     return text;
 }
 
+namespace profile {
+namespace {
+
+// Element names only: predicates, axes, wildcards and functions are no part of our paths.
+bool isStepCharacter(char c) {
+    return c != '[' && c != ']' && c != '@' && c != '*' && c != '(' && c != ')' && c != '=' &&
+           c != ':' && c != '\'' && c != '"' && c != ' ';
+}
+
+bool isNamed(pugi::xml_node element, std::string_view name) {
+    const char* own = element.name();
+    return own[0] == name[0] && std::strncmp(own, name.data(), name.size()) == 0 &&
+           own[name.size()] == '\0';
+}
+
+// All descendant text in document order, without recursion (a profile may nest deeply).
+std::string stringValue(pugi::xml_node node) {
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) return node.value();
+    std::string text;
+    pugi::xml_node at = node.first_child();
+    while (at) {
+        if (at.type() == pugi::node_pcdata || at.type() == pugi::node_cdata) text += at.value();
+        if (at.first_child()) {
+            at = at.first_child();
+            continue;
+        }
+        while (at && at != node && !at.next_sibling())
+            at = at.parent();
+        if (!at || at == node) break;
+        at = at.next_sibling();
+    }
+    return text;
+}
+
+}  // namespace
+
+QueryResult query(const std::string& path, pugi::xml_node context) {
+    QueryResult result;
+    if (path.empty() || path.front() != '/' || path.back() == '/' || !context) {
+        result.failed = !path.empty() && path.front() != '/';
+        return result;
+    }
+    std::vector<pugi::xml_node> current{context.root()};
+    std::vector<pugi::xml_node> next;
+    std::size_t from = 1;
+    while (from <= path.size() && !current.empty()) {
+        const std::size_t slash = std::min(path.find('/', from), path.size());
+        const std::string_view step(path.data() + from, slash - from);
+        if (step.empty() || !std::all_of(step.begin(), step.end(), isStepCharacter)) {
+            result.failed = true;
+            return result;
+        }
+        next.clear();
+        for (pugi::xml_node parent : current)
+            for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling())
+                if (child.type() == pugi::node_element && isNamed(child, step))
+                    next.push_back(child);
+        current.swap(next);
+        from = slash + 1;
+    }
+    result.nodes = std::move(current);
+    return result;
+}
+
+pugi::xml_node insertElement(pugi::xml_node parent, const char* name, std::size_t position) {
+    std::size_t count = 0;
+    pugi::xml_node before;
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling(), ++count)
+        if (count == position) before = child;
+    if (position > count || !parent) throw ProfileFailure("", "");
+    return before ? parent.insert_child_before(name, before) : parent.append_child(name);
+}
+
+std::optional<std::string> valueForXPath(const std::string& path, const XmlNode& context) {
+    const QueryResult result = query(path, node(context));
+    if (result.failed || result.nodes.size() != 1) return std::nullopt;
+    return stringValue(result.nodes.front());
+}
+
+void setValue(const std::optional<std::string>& value, const std::string& path,
+              const XmlNode& context) {
+    const QueryResult result = query(path, node(context));
+    if (result.failed)
+        throw ProfileFailure("Invalid XPath expression: " + path, "tolvane.xpath", path);
+    if (result.nodes.size() != 1) throw ProfileFailure("", "", path);
+    pugi::xml_node target = result.nodes.front();
+    if (!value) {
+        target.parent().remove_child(target);
+        return;
+    }
+    while (target.first_child())
+        target.remove_child(target.first_child());
+    target.append_child(pugi::node_pcdata).set_value(value->c_str());
+}
+
+}  // namespace profile
 }  // namespace tolvane

@@ -16,29 +16,33 @@ namespace tolvane {
 // insertion beyond a parent's children, raise it; rebuilding a profile catches it.
 class ProfileFailure : public std::runtime_error {
   public:
-    ProfileFailure(std::string name, std::string reason)
+    ProfileFailure(std::string name, std::string reason, std::string path = {})
         : std::runtime_error(name.empty() ? "profile write failed" : name),
           name_(std::move(name)),
-          reason_(std::move(reason)) {}
+          reason_(std::move(reason)),
+          path_(std::move(path)) {}
     // The query error's description and domain; both empty when the query matched no element or
     // several.
     const std::string& name() const { return name_; }
     const std::string& reason() const { return reason_; }
+    // The path of the write that failed; empty for an insertion.
+    const std::string& path() const { return path_; }
 
   private:
     std::string name_;
     std::string reason_;
+    std::string path_;
 };
 
-// A node of a profile document; empty when it names none.
+// A node of a profile document, or none. A handle: it does not own the node.
 class XmlNode {
   public:
     XmlNode() = default;
-    explicit XmlNode(pugi::xml_node_struct* node) : node_(node) {}
-    pugi::xml_node_struct* get() const { return node_; }
     explicit operator bool() const { return node_ != nullptr; }
 
   private:
+    friend class XmlAccess;
+    explicit XmlNode(pugi::xml_node_struct* node) : node_(node) {}
     pugi::xml_node_struct* node_ = nullptr;
 };
 
@@ -58,12 +62,22 @@ class ProfileDocument {
     // quotes, in the encoding, byte-order mark and line ends of the parsed file.
     std::string serialize() const;
 
-    struct Impl;
-    Impl& impl() const { return *impl_; }
-
   private:
+    struct Impl;
     explicit ProfileDocument(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };
 
+namespace profile {
+
+// The text of the one element an absolute path of child steps ("/a/b/c") matches from the
+// context's document: all its descendant text. Nothing when the path matches none or several.
+std::optional<std::string> valueForXPath(const std::string& path, const XmlNode& context);
+
+// Replaces the text of the one element the path matches, or removes the element when no value is
+// given. Throws ProfileFailure when the path matches none or several, changing nothing.
+void setValue(const std::optional<std::string>& value, const std::string& path,
+              const XmlNode& context);
+
+}  // namespace profile
 }  // namespace tolvane

@@ -3,25 +3,38 @@
 // Inside the profile store only: the XML library behind ProfileDocument and XmlNode.
 
 #include <pugixml.hpp>
+#include <string>
+#include <vector>
 
 #include "profile/ProfileDocument.h"
 
 namespace tolvane {
 
-enum class TextEncoding { utf8, utf16le, utf16be };
-
-struct ProfileDocument::Impl {
-    pugi::xml_document xml;
-    TextEncoding encoding = TextEncoding::utf8;
-    bool byteOrderMark = false;
-    bool crlf = false;
+class XmlAccess {
+  public:
+    static pugi::xml_node node(const XmlNode& n) { return pugi::xml_node(n.node_); }
+    static XmlNode wrap(pugi::xml_node n) { return XmlNode(n.internal_object()); }
 };
 
 inline pugi::xml_node node(const XmlNode& n) {
-    return pugi::xml_node(n.get());
+    return XmlAccess::node(n);
 }
 inline XmlNode wrap(pugi::xml_node n) {
-    return XmlNode(n.internal_object());
+    return XmlAccess::wrap(n);
 }
 
+namespace profile {
+
+struct QueryResult {
+    bool failed = false;  // the path is no location path of child steps
+    std::vector<pugi::xml_node> nodes;
+};
+
+// Every element an absolute path of child steps matches from the context's document.
+QueryResult query(const std::string& path, pugi::xml_node context);
+
+// Inserts an element at a position among the parent's child nodes; beyond them is a failure.
+pugi::xml_node insertElement(pugi::xml_node parent, const char* name, std::size_t position);
+
+}  // namespace profile
 }  // namespace tolvane

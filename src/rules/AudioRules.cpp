@@ -1,31 +1,34 @@
+#include "rules/AudioRules.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <string>
 
-#include "controller/Tolvane.h"
+#include "form/Choices.h"
 #include "form/TextValue.h"
 
-namespace tolvane {
+namespace tolvane::rules {
 namespace {
 
-constexpr int32_t kFirstTag = 1001;
-constexpr int32_t kDefaultTag = 1002;
-constexpr int32_t kNellymoser = 1003;
-constexpr int32_t kMono = 1002;
-constexpr int32_t kH264 = 1001;
+using choice::kFirst;
+using choice::kMono;
+using choice::kNellymoser;
 
-constexpr int kSamplerates = 7;
-constexpr int kBitrates = 23;
+constexpr std::size_t kFormats = choice::kAudioFormatTitles.size();
+constexpr std::size_t kSamplerates = choice::kSamplerateTitles.size();
+constexpr std::size_t kBitrates = choice::kBitrateTitles.size();
+constexpr std::size_t kChannels = choice::kChannelTitles.size();
+// What a tag outside its list counts as: MP3, 44100 Hz, mono, 256 Kbps.
+constexpr int32_t kDefaultTag = choice::tagAt(1);
 
 // Which sample rates each audio format rules out (1 = not available), 48000 Hz first.
-constexpr std::array<std::array<uint8_t, kSamplerates>, 3> kSamplerateMask{{
+constexpr std::array<std::array<uint8_t, kSamplerates>, kFormats> kSamplerateMask{{
     {0, 0, 0, 0, 0, 0, 1},
     {1, 0, 1, 0, 0, 1, 1},
     {1, 0, 1, 0, 0, 0, 0},
 }};
-
 // Which bitrates each combination rules out (1 = not available), 320 Kbps first. The row for a
 // combination is chosen by bitrateRow().
 constexpr std::array<std::array<uint8_t, kBitrates>, 23> kBitrateMask{{
@@ -56,58 +59,33 @@ constexpr std::array<std::array<uint8_t, kBitrates>, 23> kBitrateMask{{
 
 // A tag outside its list (nothing chosen yet, or a value no list holds) is read as the default
 // choice, so that no lookup reads outside the tables.
-constexpr int32_t inList(int32_t tag, int32_t count) {
-    return tag < kFirstTag || tag >= kFirstTag + count ? kDefaultTag : tag;
+constexpr int32_t inList(int32_t tag, std::size_t count) {
+    return choice::indexOf(tag, count) < 0 ? kDefaultTag : tag;
 }
 
 constexpr int bitrateRow(int32_t format, int32_t samplerate, int32_t channel) {
-    const int rate = samplerate - kFirstTag;
-    const int mono = channel - kFirstTag;
-    if (format == kDefaultTag) {
-        if (samplerate == 1002) return 12 + mono;
-        if (samplerate == 1004) return 14 + mono;
+    const int rate = samplerate - kFirst;
+    const int mono = channel - kFirst;
+    if (format == choice::kMP3) {
+        if (samplerate == choice::k44100Hz) return 12 + mono;
+        if (samplerate == choice::k22050Hz) return 14 + mono;
         return 16 + mono;
     }
     if (format == kNellymoser) {
-        if (samplerate >= 1004) return 19 + samplerate - 1004;
+        if (samplerate >= choice::k22050Hz) return 19 + samplerate - choice::k22050Hz;
         return 18;
     }
     return 2 * rate + mono;
 }
 
-using FlagSetter = void (Tolvane::*)(bool);
-
-constexpr std::array<FlagSetter, kSamplerates> kSamplerateFlags{
-    &Tolvane::setSamplerateStatus48000, &Tolvane::setSamplerateStatus44100,
-    &Tolvane::setSamplerateStatus32000, &Tolvane::setSamplerateStatus22050,
-    &Tolvane::setSamplerateStatus11025, &Tolvane::setSamplerateStatus8000,
-    &Tolvane::setSamplerateStatus5512,
-};
-
-constexpr std::array<FlagSetter, kBitrates> kBitrateFlags{
-    &Tolvane::setBitrateStatus320Kbps, &Tolvane::setBitrateStatus256Kbps,
-    &Tolvane::setBitrateStatus224Kbps, &Tolvane::setBitrateStatus192Kbps,
-    &Tolvane::setBitrateStatus160Kbps, &Tolvane::setBitrateStatus128Kbps,
-    &Tolvane::setBitrateStatus112Kbps, &Tolvane::setBitrateStatus96Kbps,
-    &Tolvane::setBitrateStatus88Kbps,  &Tolvane::setBitrateStatus80Kbps,
-    &Tolvane::setBitrateStatus64Kbps,  &Tolvane::setBitrateStatus56Kbps,
-    &Tolvane::setBitrateStatus48Kbps,  &Tolvane::setBitrateStatus44Kbps,
-    &Tolvane::setBitrateStatus40Kbps,  &Tolvane::setBitrateStatus32Kbps,
-    &Tolvane::setBitrateStatus28Kbps,  &Tolvane::setBitrateStatus24Kbps,
-    &Tolvane::setBitrateStatus22Kbps,  &Tolvane::setBitrateStatus20Kbps,
-    &Tolvane::setBitrateStatus18Kbps,  &Tolvane::setBitrateStatus16Kbps,
-    &Tolvane::setBitrateStatus11Kbps,
-};
-
 // Sets every flag of a row through its setter, then collects the tags the row allows.
 template <std::size_t N>
-TagSet applyRow(Tolvane& controller, const std::array<uint8_t, N>& row,
-                const std::array<FlagSetter, N>& setters) {
+TagSet applyRow(PropertyHolder& holder, const std::array<uint8_t, N>& row, Property firstFlag) {
     for (std::size_t i = 0; i < N; ++i)
-        (controller.*setters[i])(row[i] != 0);
+        holder.setPropertyValue(nthProperty(firstFlag, i), row[i]);
     TagSet allowed;
     for (std::size_t i = 0; i < N; ++i)
-        if (row[i] == 0) allowed.insert(kFirstTag + static_cast<int32_t>(i));
+        if (row[i] == 0) allowed.insert(choice::tagAt(i));
     return allowed;
 }
 
@@ -118,61 +96,69 @@ int32_t keepOrFirst(const TagSet& allowed, int32_t current) {
 
 }  // namespace
 
-TagSet Tolvane::assignSamplrateByEncode(int32_t format) {
-    const int row = inList(format, 3) - kFirstTag;
-    return applyRow(*this, kSamplerateMask[row], kSamplerateFlags);
+TagSet assignSamplrateByEncode(PropertyHolder& holder, int32_t format) {
+    const auto row = static_cast<std::size_t>(inList(format, kFormats) - kFirst);
+    return applyRow(holder, kSamplerateMask[row], Property::samplerateStatus48000);
 }
 
-TagSet Tolvane::assignBitrateByEncode(int32_t format, int32_t samplerate, int32_t channel) {
-    const int row =
-        bitrateRow(inList(format, 3), inList(samplerate, kSamplerates), inList(channel, 2));
-    return applyRow(*this, kBitrateMask[row], kBitrateFlags);
+TagSet assignBitrateByEncode(PropertyHolder& holder, int32_t format, int32_t samplerate,
+                             int32_t channel) {
+    const int row = bitrateRow(inList(format, kFormats), inList(samplerate, kSamplerates),
+                               inList(channel, kChannels));
+    return applyRow(holder, kBitrateMask[static_cast<std::size_t>(row)],
+                    Property::bitrateStatus320Kbps);
 }
 
-void Tolvane::setTagAudioOutputFormat(int32_t tag) {
+void setTagAudioOutputFormat(PropertyHolder& holder, int32_t tag) {
     // Mono first, while the previous format is still stored.
-    if (tag == kNellymoser) setTagAudioChannel(kMono);
-    setNellyMoserSelected(tag == kNellymoser);
-    const int32_t samplerate = tagAudioSamplerate_;
-    tagAudioOutputFormat_ = tag;
-    announce(Property::tagAudioOutputFormat);
-    setTagAudioSamplerate(keepOrFirst(assignSamplrateByEncode(tag), samplerate));
+    if (tag == kNellymoser) holder.setPropertyValue(Property::tagAudioChannel, kMono);
+    holder.setPropertyValue(Property::nellyMoserSelected, tag == kNellymoser);
+    const int32_t samplerate = holder.propertyValue(Property::tagAudioSamplerate);
+    holder.storePropertyValue(Property::tagAudioOutputFormat, tag);
+    holder.setPropertyValue(Property::tagAudioSamplerate,
+                            keepOrFirst(assignSamplrateByEncode(holder, tag), samplerate));
 }
 
-void Tolvane::setTagAudioSamplerate(int32_t tag) {
-    tagAudioSamplerate_ = tag;
-    announce(Property::tagAudioSamplerate);
-    const int32_t bitrate = tagAudioBitrate_;
-    setTagAudioBitrate(
-        keepOrFirst(assignBitrateByEncode(tagAudioOutputFormat_, tag, tagAudioChannel_), bitrate));
+namespace {
+
+// Stores a sample rate or channel and re-validates the bitrate for the new combination.
+void storeThenCheckBitrate(PropertyHolder& holder, Property property, int32_t tag) {
+    holder.storePropertyValue(property, tag);
+    const int32_t bitrate = holder.propertyValue(Property::tagAudioBitrate);
+    const TagSet allowed =
+        assignBitrateByEncode(holder, holder.propertyValue(Property::tagAudioOutputFormat),
+                              holder.propertyValue(Property::tagAudioSamplerate),
+                              holder.propertyValue(Property::tagAudioChannel));
+    holder.setPropertyValue(Property::tagAudioBitrate, keepOrFirst(allowed, bitrate));
 }
 
-void Tolvane::setTagAudioChannel(int32_t tag) {
-    tagAudioChannel_ = tag;
-    announce(Property::tagAudioChannel);
-    const int32_t bitrate = tagAudioBitrate_;
-    setTagAudioBitrate(keepOrFirst(
-        assignBitrateByEncode(tagAudioOutputFormat_, tagAudioSamplerate_, tag), bitrate));
+}  // namespace
+
+void setTagAudioSamplerate(PropertyHolder& holder, int32_t tag) {
+    storeThenCheckBitrate(holder, Property::tagAudioSamplerate, tag);
 }
 
-void Tolvane::setTagVideoOutputFormat(int32_t tag) {
-    const int32_t audioFormat = tagAudioOutputFormat_;
-    tagVideoOutputFormat_ = tag;
-    announce(Property::tagVideoOutputFormat);
+void setTagAudioChannel(PropertyHolder& holder, int32_t tag) {
+    storeThenCheckBitrate(holder, Property::tagAudioChannel, tag);
+}
+
+void setTagVideoOutputFormat(PropertyHolder& holder, const PopUpList& audioFormats, int32_t tag) {
+    const int32_t audioFormat = holder.propertyValue(Property::tagAudioOutputFormat);
+    holder.storePropertyValue(Property::tagVideoOutputFormat, tag);
     // The form hides the audio formats the new codec does not offer as it follows this.
-    setH264Selected(tag == kH264);
+    holder.setPropertyValue(Property::h264Selected, tag == choice::kH264);
     TagSet offered;
-    for (const MenuItem& item : form_.popupFMLEAudioOutputFormat.itemArray())
+    for (const MenuItem& item : audioFormats.itemArray())
         if (!item.isHidden()) offered.insert(item.tag());
     // With nothing offered there is nothing to fall back to: the audio choices stay.
     if (offered.empty() || offered.containsIndex(audioFormat)) return;
-    setTagAudioOutputFormat(offered.firstIndex());
+    holder.setPropertyValue(Property::tagAudioOutputFormat, offered.firstIndex());
 }
 
-void Tolvane::adjustBitrate() {
-    const std::string total = form_.comboboxTotalBitrate.stringValue();
+void adjustBitrate(Form& form) {
+    const std::string total = form.comboboxTotalBitrate.stringValue();
     if (total.empty()) return;
-    const int64_t audio = integerValue(form_.popupFMLEAudioOutputBitrate.title().value_or(""));
+    const int64_t audio = integerValue(form.popupFMLEAudioOutputBitrate.title().value_or(""));
     const int64_t t = integerValue(total);
     // Saturating: both values fit 64 bits, their difference may not.
     int64_t video = 0;
@@ -182,8 +168,8 @@ void Tolvane::adjustBitrate() {
     video = std::clamp<int64_t>(video, std::numeric_limits<int32_t>::min(),
                                 std::numeric_limits<int32_t>::max());
     const std::string shown = std::to_string(video);
-    form_.comboboxFMLEVideoOutputBitrate.addItemWithObjectValue(shown);
-    form_.comboboxFMLEVideoOutputBitrate.selectItemWithObjectValue(shown);
+    form.comboboxFMLEVideoOutputBitrate.addItemWithObjectValue(shown);
+    form.comboboxFMLEVideoOutputBitrate.selectItemWithObjectValue(shown);
 }
 
-}  // namespace tolvane
+}  // namespace tolvane::rules

@@ -30,7 +30,6 @@ class TagSet {
     // The smallest tag; only meaningful when the set is not empty.
     int32_t firstIndex() const { return size_ ? tags_[0] : 0; }
     bool empty() const { return size_ == 0; }
-    std::size_t count() const { return size_; }
     const int32_t* begin() const { return tags_.data(); }
     const int32_t* end() const { return tags_.data() + size_; }
 

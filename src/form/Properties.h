@@ -1,13 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 namespace tolvane {
 
-// The controller's observable properties, in the order the class declares them.
-// X(type, getter, Setter-suffix). The first list stores and announces; the second has setters
-// with rules of their own.
+// The controller's observable properties, which the form's controls show and edit, in the order
+// the class declares them. X(type, getter, Setter-suffix). The first list stores and announces;
+// the second has setters with rules of their own.
 #define TOLVANE_PLAIN_PROPERTIES(X)                                   \
     X(bool, camTwistCustomVideoSize, CamTwistCustomVideoSize)         \
     X(bool, preserveAspect, PreserveAspect)                           \
@@ -68,9 +69,31 @@ enum class Property : std::uint8_t {
 #undef TOLVANE_ENUM_ENTRY
 };
 
-inline constexpr int kPropertyCount = 50;
+#define TOLVANE_COUNT_ENTRY(type, name, Name) +1
+inline constexpr int kPropertyCount =
+    0 TOLVANE_RULED_PROPERTIES(TOLVANE_COUNT_ENTRY) TOLVANE_PLAIN_PROPERTIES(TOLVANE_COUNT_ENTRY);
+#undef TOLVANE_COUNT_ENTRY
 
 // The property's own name, as in "tagAudioBitrate".
 std::string_view propertyName(Property property);
+
+// The n-th property of the family that begins with first, as the availability flags are laid out.
+constexpr Property nthProperty(Property first, std::size_t n) {
+    return static_cast<Property>(static_cast<std::size_t>(first) + n);
+}
+
+// Whoever holds the properties, as the subsystems that read and change them see it. A flag reads
+// as 0 or 1.
+class PropertyHolder {
+  public:
+    virtual int32_t propertyValue(Property property) const = 0;
+    // Through the property's setter: its rules run and every change is announced.
+    virtual void setPropertyValue(Property property, int32_t value) = 0;
+    // Stores and announces, without the setter's rules: what the rules themselves use.
+    virtual void storePropertyValue(Property property, int32_t value) = 0;
+
+  protected:
+    ~PropertyHolder() = default;
+};
 
 }  // namespace tolvane

@@ -1,4 +1,4 @@
-#include "controller/Properties.h"
+#include "form/Properties.h"
 
 #include <array>
 
