@@ -214,14 +214,15 @@ QLineEdit* MainWindow::textField(TextField& field, const char* name, const QStri
     return edit;
 }
 
-QCheckBox* MainWindow::flag(Property property, void (Tolvane::*setter)(bool), const char* name,
-                            const QString& text, const QString& tip) {
+QCheckBox* MainWindow::flag(Property property, const char* name, const QString& text,
+                            const QString& tip) {
     auto* check = new QCheckBox(text);
     check->setObjectName(QLatin1String(name));
     check->setAccessibleName(withoutColon(text));
     check->setToolTip(tip);
-    connect(check, &QCheckBox::clicked, this,
-            [&controller = controller_, setter](bool on) { (controller.*setter)(on); });
+    connect(check, &QCheckBox::clicked, this, [&controller = controller_, property](bool on) {
+        controller.setPropertyValue(property, on);
+    });
     propertyViews_.push_back([this, check, property](Property changed) {
         if (changed != property) return;
         const QSignalBlocker block(check);
@@ -355,16 +356,15 @@ QWidget* MainWindow::buildCamTwistSection() {
                            tr("CamTwist frame rate:"));
     layout->addRow(
         tr("Fra&me rate:"),
-        row({rate, flag(Property::syncFrameRate, &Tolvane::setSyncFrameRate, "chkboxSyncFrameRate",
-                        tr("Follow FMLE"), tr("Copy FMLE's frame rate into CamTwist"))}));
+        row({rate, flag(Property::syncFrameRate, "chkboxSyncFrameRate", tr("Follow FMLE"),
+                        tr("Copy FMLE's frame rate into CamTwist"))}));
     auto* sizes = popUp(form_.popupCamTwistVideoSize, "popupCamTwistVideoSize",
                         tr("CamTwist size:"), selectThen(form_.popupCamTwistVideoSize, [this] {
                             controller_.camTwistVideoSizeSelected();
                         }));
-    layout->addRow(
-        tr("Si&ze:"),
-        row({sizes, flag(Property::syncVideoSize, &Tolvane::setSyncVideoSize, "chkboxSyncVideoSize",
-                         tr("Follow FMLE"), tr("Copy FMLE's input size into CamTwist"))}));
+    layout->addRow(tr("Si&ze:"), row({sizes, flag(Property::syncVideoSize, "chkboxSyncVideoSize",
+                                                  tr("Follow FMLE"),
+                                                  tr("Copy FMLE's input size into CamTwist"))}));
     customWidth_ = textField(form_.txtfldCamTwistCustomWidth, "txtfldCamTwistCustomWidth",
                              tr("Custom width:"));
     customHeight_ = textField(form_.txtfldCamTwistCustomHeight, "txtfldCamTwistCustomHeight",
@@ -381,53 +381,25 @@ QWidget* MainWindow::buildCamTwistSection() {
 }
 
 QWidget* MainWindow::buildEncoderDrawer() {
-    struct Option {
-        Property property;
-        void (Tolvane::*setter)(bool);
-        PopUpList Form::*list;
-        const char* check;
-        const char* popup;
-        QString label;
-    };
-    const auto options = [this](const QString& title, const std::vector<Option>& rows) {
+    const auto options = [this](const QString& title, bool h264) {
         auto* layout = formLayout();
-        for (const Option& o : rows) {
-            auto* check =
-                flag(o.property, o.setter, o.check, o.label,
-                     tr("Write %1 into the profile").arg(withoutColon(o.label).toLower()));
-            auto* values = popUp(form_.*o.list, o.popup, o.label, selectThen(form_.*o.list, {}));
+        for (const AdvancedOption& o : kAdvancedOptions) {
+            if (o.h264 != h264) continue;
+            const QString label = tr(o.label);
+            auto* check = flag(o.flag, o.checkBoxName, label + ':',
+                               tr("Write %1 into the profile").arg(label.toLower()));
+            PopUpList& list = form_.*o.list;
+            auto* values = popUp(list, o.listName, label + ':', selectThen(list, {}));
             int longest = 8;
-            for (const auto& title : (form_.*o.list).itemTitles())
-                longest = std::max(longest, static_cast<int>(title.size()));
+            for (const auto& itemTitle : list.itemTitles())
+                longest = std::max(longest, static_cast<int>(itemTitle.size()));
             values->setMinimumContentsLength(longest);
             layout->addRow(check, values);
         }
         return group(title, layout);
     };
-    h264Options_ =
-        options(tr("H.264 options"),
-                {{Property::enableH264Profile, &Tolvane::setEnableH264Profile,
-                  &Form::popupH264Profile, "chkboxH264Profile", "popupH264Profile", tr("Profile:")},
-                 {Property::enableH264Level, &Tolvane::setEnableH264Level, &Form::popupH264Level,
-                  "chkboxH264Level", "popupH264Level", tr("Level:")},
-                 {Property::enableH264KeyframeFrequency, &Tolvane::setEnableH264KeyframeFrequency,
-                  &Form::popupH264KeyframeFrequency, "chkboxH264KeyframeFrequency",
-                  "popupH264KeyframeFrequency", tr("Keyframe frequency:")}});
-    vp6Options_ = options(
-        tr("VP6 options"),
-        {{Property::enableVP6KeyframeFrequency, &Tolvane::setEnableVP6KeyframeFrequency,
-          &Form::popupVP6KeyframeFrequency, "chkboxVP6KeyframeFrequency",
-          "popupVP6KeyframeFrequency", tr("Keyframe frequency:")},
-         {Property::enableVP6Quality, &Tolvane::setEnableVP6Quality, &Form::popupVP6Quality,
-          "chkboxVP6Quality", "popupVP6Quality", tr("Quality:")},
-         {Property::enableVP6NoiseReduction, &Tolvane::setEnableVP6NoiseReduction,
-          &Form::popupVP6NoiseReduction, "chkboxVP6NoiseReduction", "popupVP6NoiseReduction",
-          tr("Noise reduction:")},
-         {Property::enableVP6DatarateWindow, &Tolvane::setEnableVP6DatarateWindow,
-          &Form::popupVP6DatarateWindow, "chkboxVP6DatarateWindow", "popupVP6DatarateWindow",
-          tr("Datarate window:")},
-         {Property::enableVP6CPUUseage, &Tolvane::setEnableVP6CPUUseage, &Form::popupVP6CPUUseage,
-          "chkboxVP6CPUUseage", "popupVP6CPUUseage", tr("CPU usage:")}});
+    h264Options_ = options(tr("H.264 options"), true);
+    vp6Options_ = options(tr("VP6 options"), false);
 
     h264Options_->setObjectName(QStringLiteral("groupH264Options"));
     vp6Options_->setObjectName(QStringLiteral("groupVP6Options"));
@@ -438,8 +410,8 @@ QWidget* MainWindow::buildEncoderDrawer() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(h264Options_);
     layout->addWidget(vp6Options_);
-    layout->addWidget(flag(Property::preserveAspect, &Tolvane::setPreserveAspect,
-                           "chkboxPreserveAspect", tr("Preserve aspect ratio"),
+    layout->addWidget(flag(Property::preserveAspect, "chkboxPreserveAspect",
+                           tr("Preserve aspect ratio"),
                            tr("Keep the picture's aspect ratio when it is scaled")));
     layout->addStretch(1);
     return panel;

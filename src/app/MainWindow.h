@@ -32,8 +32,7 @@ class MainWindow : public QMainWindow {
     QComboBox* popUp(PopUpList& list, const char* name, const QString& label, Action pick);
     QComboBox* comboBox(ComboBox& box, const char* name, const QString& label);
     QLineEdit* textField(TextField& field, const char* name, const QString& label);
-    QCheckBox* flag(Property property, void (Tolvane::*setter)(bool), const char* name,
-                    const QString& text, const QString& tip);
+    QCheckBox* flag(Property property, const char* name, const QString& text, const QString& tip);
     // A pick in a list that selects the item in the model and then sends an action.
     Action selectThen(PopUpList& list, std::function<void()> action);
     Action setTag(PopUpList& list, void (Tolvane::*setter)(int32_t));

@@ -235,9 +235,10 @@ void Tolvane::loadFMLEProfile(const std::string& name) {
     currentFMLEProfile_.reset();
     currentFMLEProfile_ = profile::openFMLEProfile(*fileOps_, fmleProfilePath_, name);
     if (!currentFMLEProfile_) return;
-    profile::loadFMLEProfile(*currentFMLEProfile_, form_, *this,
-                             {videoOutputFormatDict_, audioOutputFormatDict_, audioSamplerateDict_,
-                              audioChannelDict_, audioBitrateDict_});
+    otherOutputSizes_ =
+        profile::loadFMLEProfile(*currentFMLEProfile_, form_, *this,
+                                 {videoOutputFormatDict_, audioOutputFormatDict_,
+                                  audioSamplerateDict_, audioChannelDict_, audioBitrateDict_});
 }
 
 void Tolvane::fmleFrameRateSelected() {
@@ -249,7 +250,7 @@ void Tolvane::fmleInputSizeSelected(const PopUpList& sender) {
 }
 
 bool Tolvane::rebuildProfile() {
-    return profile::rebuildProfile(currentFMLEProfile_.get(), form_, *this);
+    return profile::rebuildProfile(currentFMLEProfile_.get(), form_, *this, otherOutputSizes_);
 }
 
 void Tolvane::setAspectRatio(bool preserve, XmlNode root) {
@@ -264,7 +265,8 @@ void Tolvane::fmleSaveProfile() {
         return;
     }
     std::string failedPath;
-    if (!profile::rebuildProfile(currentFMLEProfile_.get(), form_, *this, &failedPath)) {
+    if (!profile::rebuildProfile(currentFMLEProfile_.get(), form_, *this, otherOutputSizes_,
+                                 &failedPath)) {
         lastOutcome_ = currentFMLEProfile_
                            ? Outcome{Outcome::Kind::noSuchElement, 0, path, failedPath}
                            : Outcome{Outcome::Kind::nothingOpen, 0, path, {}};

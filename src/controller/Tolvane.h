@@ -182,6 +182,8 @@ class Tolvane : private PropertyHolder {
     std::string fmleProfilePath_;
     std::string camTwistPrefPath_;
     std::unique_ptr<ProfileDocument> currentFMLEProfile_;
+    // Of a profile's several output sizes, those after the one the form shows.
+    std::string otherOutputSizes_;
     std::unique_ptr<PlistDictionary> camTwistPrefs_;
     // Whether the working copy came from CamTwist's file; a file that could not be read is never
     // replaced by a copy that lacks its settings.

@@ -125,6 +125,34 @@ void PopUpList::selectItemAtIndex(int index) {
     notifyChanged();
 }
 
+void PopUpList::selectOrKeepItemWithTitle(const std::optional<std::string>& title) {
+    if (!title) {
+        selectItemAtIndex(-1);
+        return;
+    }
+    if (const int index = indexOfItemWithTitle(*title); index >= 0) {
+        selectItemAtIndex(index);
+        return;
+    }
+    indexByTitle_[*title] = items_.size();
+    items_.emplace_back(*title, choice::kNone).kept_ = true;
+    selected_ = numberOfItems() - 1;
+    ++revision_;
+    notifyChanged();
+}
+
+void PopUpList::removeKeptItems() {
+    bool removed = false;
+    for (std::size_t i = items_.size(); i-- > 0;) {
+        if (!items_[i].kept_) continue;
+        removeIndex(i);
+        removed = true;
+    }
+    if (!removed) return;
+    ++revision_;
+    notifyChanged();
+}
+
 void PopUpList::setItemHidden(int index, bool hidden) {
     if (index < 0 || index >= numberOfItems()) return;
     auto& item = items_[static_cast<std::size_t>(index)];

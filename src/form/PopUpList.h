@@ -18,6 +18,9 @@ class MenuItem {
     int tag() const { return tag_; }
     bool isHidden() const { return hidden_; }
     bool state() const { return state_; }
+    // Kept from a loaded profile: a value no item of the list offers, so that saving writes it
+    // back unchanged. Its tag is choice::kNone.
+    bool isKept() const { return kept_; }
 
   private:
     friend class PopUpList;
@@ -25,6 +28,7 @@ class MenuItem {
     int tag_ = 0;
     bool hidden_ = false;
     bool state_ = false;
+    bool kept_ = false;
 };
 
 // A pop-up list of titled, tagged items with at most one selected. Titles are unique: adding a
@@ -54,6 +58,12 @@ class PopUpList : public ChangeNotifier {
     void selectItemWithTitle(const std::string& title);
     void selectItemWithTag(int tag);
     void selectItemAtIndex(int index);  // an index outside the list selects nothing
+
+    // Selects the item with that title; with none, adds a kept item with that title and selects
+    // it. No title selects nothing.
+    void selectOrKeepItemWithTitle(const std::optional<std::string>& title);
+    // Removes the kept items, which belong to the profile that was loaded.
+    void removeKeptItems();
 
     // Changes whenever items are added or removed; not for selection, state or hiding.
     unsigned long revision() const { return revision_; }

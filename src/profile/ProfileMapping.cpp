@@ -22,11 +22,32 @@ int32_t tagOf(const TitleTagDictionary& dict, const std::optional<std::string>& 
     return it == dict.end() ? choice::kNone : it->second;
 }
 
-void selectByTitle(PopUpList& list, const std::optional<std::string>& title) {
-    if (title)
-        list.selectItemWithTitle(*title);
-    else
-        list.selectItemAtIndex(-1);
+// A value no item of a tag list bears is kept as an item of its own, which the list shows while
+// the tag property holds no known choice.
+void keepUnknown(PopUpList& list, const std::optional<std::string>& value) {
+    if (value && list.indexOfItemWithTitle(*value) < 0) list.selectOrKeepItemWithTitle(value);
+}
+
+// The lists whose items a profile's values may add to.
+constexpr PopUpList Form::*kListsKeepingValues[] = {
+    &Form::popupFMLEVideoInputDeviceName, &Form::popupFMLEVideoFramerate,
+    &Form::popupFMLEVideoInputSize,       &Form::popupFMLEAudioInputDevice,
+    &Form::popupFMLEAudioSamplerate,      &Form::popupFMLEVideoOutputFormat,
+    &Form::popupFMLEAudioOutputFormat,    &Form::popupFMLEAudioOutputBitrate,
+};
+
+// Several sizes, one per stream, as in "320x180;640x360;": the first is shown, the others kept.
+struct OutputSizes {
+    std::string_view first;
+    std::string_view others;
+};
+
+OutputSizes splitOutputSizes(std::string_view value) {
+    const std::string_view shown = withoutLastCharacter(value);
+    const auto semicolon = shown.find(';');
+    if (semicolon == std::string_view::npos || shown.find('x') == std::string_view::npos)
+        return {shown, {}};
+    return {shown.substr(0, semicolon), value.substr(semicolon + 1)};
 }
 
 void removeAll(const char* path, pugi::xml_node root) {
@@ -49,8 +70,8 @@ void showOutputSize(Form& form, std::string_view title) {
 
 }  // namespace
 
-void loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder& properties,
-                     const Vocabularies& vocabularies) {
+std::string loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder& properties,
+                            const Vocabularies& vocabularies) {
     const XmlNode root = document.rootElement();
     const auto value = [&](std::string_view path) {
         return valueForXPath(kRoot + std::string(path), root);
@@ -59,15 +80,21 @@ void loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder
         properties.setPropertyValue(property, v);
     };
 
-    selectByTitle(form.popupFMLEVideoInputDeviceName, value("capture/video/device"));
-    selectByTitle(form.popupFMLEVideoFramerate, value("capture/video/frame_rate"));
+    for (PopUpList Form::*list : kListsKeepingValues)
+        (form.*list).removeKeptItems();
+    for (const AdvancedOption& option : kAdvancedOptions)
+        (form.*option.list).removeKeptItems();
+
+    form.popupFMLEVideoInputDeviceName.selectOrKeepItemWithTitle(value("capture/video/device"));
+    form.popupFMLEVideoFramerate.selectOrKeepItemWithTitle(value("capture/video/frame_rate"));
     const auto width = value("capture/video/size/width");
     const auto height = value("capture/video/size/height");
-    selectByTitle(form.popupFMLEVideoInputSize,
-                  width && height ? std::optional(*width + "x" + *height) : std::nullopt);
-    selectByTitle(form.popupFMLEAudioInputDevice, value("capture/audio/device"));
-    set(Property::tagAudioSamplerate,
-        tagOf(vocabularies.audioSamplerate, value("capture/audio/sample_rate")));
+    form.popupFMLEVideoInputSize.selectOrKeepItemWithTitle(
+        width && height ? std::optional(*width + "x" + *height) : std::nullopt);
+    form.popupFMLEAudioInputDevice.selectOrKeepItemWithTitle(value("capture/audio/device"));
+    const auto samplerate = value("capture/audio/sample_rate");
+    keepUnknown(form.popupFMLEAudioSamplerate, samplerate);
+    set(Property::tagAudioSamplerate, tagOf(vocabularies.audioSamplerate, samplerate));
     set(Property::tagAudioChannel,
         tagOf(vocabularies.audioChannel, value("capture/audio/channels")));
     set(Property::inputVolume,
@@ -76,11 +103,13 @@ void loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder
     set(Property::preserveAspect, value("process/video/preserve_aspect").has_value());
 
     const auto format = value("encode/video/format");
-    selectByTitle(form.popupFMLEVideoOutputFormat, format);
+    form.popupFMLEVideoOutputFormat.selectOrKeepItemWithTitle(format);
     set(Property::tagVideoOutputFormat, tagOf(vocabularies.videoOutputFormat, format));
     form.comboboxFMLEVideoOutputBitrate.setStringValue(
         std::string(withoutLastCharacter(value("encode/video/datarate").value_or(""))));
-    showOutputSize(form, withoutLastCharacter(value("encode/video/outputsize").value_or("")));
+    const std::string outputSize = value("encode/video/outputsize").value_or("");
+    const OutputSizes sizes = splitOutputSizes(outputSize);
+    showOutputSize(form, sizes.first);
 
     for (const AdvancedOption& option : kAdvancedOptions)
         set(option.flag, false);
@@ -88,14 +117,17 @@ void loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder
     for (const AdvancedOption& option : kAdvancedOptions) {
         if (option.h264 != h264) continue;
         const auto chosen = value(std::string("encode/video/advanced/") + option.element);
-        if (chosen) (form.*option.list).selectItemWithTitle(*chosen);
+        if (chosen) (form.*option.list).selectOrKeepItemWithTitle(chosen);
         set(option.flag, chosen.has_value());
     }
 
-    set(Property::tagAudioOutputFormat,
-        tagOf(vocabularies.audioOutputFormat, value("encode/audio/format")));
-    set(Property::tagAudioBitrate,
-        tagOf(vocabularies.audioBitrate, value("encode/audio/datarate")));
+    const auto audioFormat = value("encode/audio/format");
+    keepUnknown(form.popupFMLEAudioOutputFormat, audioFormat);
+    set(Property::tagAudioOutputFormat, tagOf(vocabularies.audioOutputFormat, audioFormat));
+    const auto bitrate = value("encode/audio/datarate");
+    keepUnknown(form.popupFMLEAudioOutputBitrate, bitrate);
+    set(Property::tagAudioBitrate, tagOf(vocabularies.audioBitrate, bitrate));
+    return std::string(sizes.others);
 }
 
 void fmleFrameRateSelected(Form& form, bool syncFrameRate) {
@@ -109,7 +141,7 @@ void fmleInputSizeSelected(Form& form, const PopUpList& sender) {
 }
 
 bool rebuildProfile(ProfileDocument* document, const Form& form, const PropertyHolder& properties,
-                    std::string* failedPath) {
+                    std::string_view otherOutputSizes, std::string* failedPath) {
     try {
         const XmlNode root = document ? document->rootElement() : XmlNode();
         const auto write = [&](const char* path, const std::optional<std::string>& text) {
@@ -137,7 +169,8 @@ bool rebuildProfile(ProfileDocument* document, const Form& form, const PropertyH
         write("encode/video/format", format);
         write("encode/video/datarate", form.comboboxFMLEVideoOutputBitrate.stringValue() + ";");
         write("encode/video/outputsize", form.txtfldFMLEVideoOutputSizeX.stringValue() + "x" +
-                                             form.txtfldFMLEVideoOutputSizeY.stringValue() + ";");
+                                             form.txtfldFMLEVideoOutputSizeY.stringValue() + ";" +
+                                             std::string(otherOutputSizes));
 
         removeAll(kAdvanced, node(root));
         std::vector<const AdvancedOption*> enabled;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "form/Choices.h"
 #include "form/Form.h"
@@ -21,18 +22,22 @@ struct Vocabularies {
 };
 
 // Fills the FMLE side of the form from a document, in the fixed order that lets the encoding
-// rules re-validate the audio choices as the values arrive.
-void loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder& properties,
-                     const Vocabularies& vocabularies);
+// rules re-validate the audio choices as the values arrive. A value that no list item offers is
+// kept as an item of its own (see PopUpList::isKept), so that saving writes it back; the previous
+// profile's kept items go first. Of several output sizes the first is shown; the others are
+// returned, for the rebuild to write back after it.
+std::string loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder& properties,
+                            const Vocabularies& vocabularies);
 
 // The actions of the frame-rate and input-size lists.
 void fmleFrameRateSelected(Form& form, bool syncFrameRate);
 void fmleInputSizeSelected(Form& form, const PopUpList& sender);
 
-// Writes the form back into the document. False when a write failed (the writes before it stay
-// applied): "Exception rised" is logged and, when given, failedPath names the element.
+// Writes the form back into the document, the other output sizes after the shown one. False when
+// a write failed (the writes before it stay applied): "Exception rised" is logged and, when
+// given, failedPath names the element.
 bool rebuildProfile(ProfileDocument* document, const Form& form, const PropertyHolder& properties,
-                    std::string* failedPath = nullptr);
+                    std::string_view otherOutputSizes = {}, std::string* failedPath = nullptr);
 
 // Adds or removes the element that says the aspect ratio is preserved.
 void setAspectRatio(bool preserve, const XmlNode& root);

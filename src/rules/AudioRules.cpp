@@ -147,9 +147,10 @@ void setTagVideoOutputFormat(PropertyHolder& holder, const PopUpList& audioForma
     holder.storePropertyValue(Property::tagVideoOutputFormat, tag);
     // The form hides the audio formats the new codec does not offer as it follows this.
     holder.setPropertyValue(Property::h264Selected, tag == choice::kH264);
+    // Only the list's own items are offered, never one kept from a profile.
     TagSet offered;
     for (const MenuItem& item : audioFormats.itemArray())
-        if (!item.isHidden()) offered.insert(item.tag());
+        if (!item.isHidden() && !item.isKept()) offered.insert(item.tag());
     // With nothing offered there is nothing to fall back to: the audio choices stay.
     if (offered.empty() || offered.containsIndex(audioFormat)) return;
     holder.setPropertyValue(Property::tagAudioOutputFormat, offered.firstIndex());

@@ -128,7 +128,7 @@ TEST(ProfileLoad, OddValuesAreShownAsTheyAre) {
     Store s({{"p.xml", profile}});
     EXPECT_EQ("", s.form.comboboxFMLEVideoOutputBitrate.stringValue());
     EXPECT_EQ("640", s.form.txtfldFMLEVideoOutputSizeX.stringValue());
-    EXPECT_EQ("240", s.form.txtfldFMLEVideoOutputSizeY.stringValue());
+    EXPECT_EQ("480", s.form.txtfldFMLEVideoOutputSizeY.stringValue());
     EXPECT_EQ(std::nullopt, s.form.popupFMLEVideoInputSize.title());
     EXPECT_EQ(INT32_MAX, s.controller->inputVolume());
     EXPECT_EQ(0, s.controller->tagAudioBitrate());
