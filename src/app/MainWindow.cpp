@@ -100,7 +100,6 @@ QWidget* row(std::initializer_list<QWidget*> widgets) {
 MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     : QMainWindow(parent), controller_(controller), form_(controller.form()) {
     setWindowTitle(QStringLiteral("Tolvane"));
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvane")));
 
     auto* central = new QWidget;
     auto* columns = new QHBoxLayout(central);
