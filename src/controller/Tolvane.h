@@ -95,6 +95,10 @@ class Tolvane : private PropertyHolder {
     PlistDictionary& camTwistPrefs() {
         return *camTwistPrefs_;
     }
+    // Whether the working copy came from CamTwist's file.
+    bool camTwistPrefsRead() const {
+        return camTwistPrefsRead_;
+    }
     FileOps& fileOps() {
         return *fileOps_;
     }

@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 namespace tolvane {
 
 int FileOps::open(const std::string& path, int flags, mode_t mode) {
@@ -40,6 +42,11 @@ int FileOps::link(const std::string& from, const std::string& to) {
 }
 int FileOps::unlink(const std::string& path) {
     return ::unlink(path.c_str());
+}
+
+int FileOps::moveToTrash(const std::string&) {
+    errno = ENOTSUP;
+    return -1;
 }
 
 }  // namespace tolvane

@@ -26,6 +26,9 @@ class FileOps {
     virtual int rename(const std::string& from, const std::string& to);
     virtual int link(const std::string& from, const std::string& to);
     virtual int unlink(const std::string& path);
+    // Moves a file to the user's trash; -1 with ENOTSUP where no trash is known here (the window
+    // supplies the desktop's).
+    virtual int moveToTrash(const std::string& path);
 };
 
 }  // namespace tolvane

@@ -1,5 +1,6 @@
 #include "profile/ProfileFolder.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <string_view>
 
@@ -57,6 +58,8 @@ Outcome removeFMLEProfile(FileOps& ops, const std::string& folder,
     if (!name) return {Outcome::Kind::nothingSelected, 0, {}, {}};
     const std::string path = profilePath(folder, *name);
     if (!isAcceptableProfileName(*name)) return {Outcome::Kind::refusedName, 0, path, {}};
+    // Into the trash where there is one, so that the user can take it back.
+    if (ops.moveToTrash(path) == 0) return {Outcome::Kind::trashed, 0, path, {}};
     if (ops.unlink(path) != 0) return Outcome::fromErrno(errno, path);
     return {Outcome::Kind::deleted, 0, path, {}};
 }
