@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "controller/Tolvane.h"
-#include "support/TempHome.h"
+#include "form/Binding.h"
+#include "rules/AudioRules.h"
 
 namespace tolvane {
 namespace {
@@ -39,35 +40,54 @@ std::vector<int32_t> tags(const TagSet& set) {
     return {set.begin(), set.end()};
 }
 
+// The properties in an array, as the controller holds them: the ruled setters run the rules, and
+// every change is shown in a form and recorded by name.
+struct Holder : PropertyHolder {
+    int32_t propertyValue(Property p) const override { return values[static_cast<std::size_t>(p)]; }
+    void storePropertyValue(Property p, int32_t value) override {
+        values[static_cast<std::size_t>(p)] = value;
+        showProperty(form, p, value);
+        told.emplace_back(propertyName(p));
+    }
+    void setPropertyValue(Property p, int32_t value) override {
+        if (p == Property::tagAudioOutputFormat)
+            return rules::setTagAudioOutputFormat(*this, value);
+        if (p == Property::tagAudioSamplerate) return rules::setTagAudioSamplerate(*this, value);
+        if (p == Property::tagAudioChannel) return rules::setTagAudioChannel(*this, value);
+        if (p == Property::tagVideoOutputFormat)
+            return rules::setTagVideoOutputFormat(*this, form.popupFMLEAudioOutputFormat, value);
+        storePropertyValue(p, value);
+    }
+    int32_t tag(Property p) const { return propertyValue(p); }
+
+    Form form = standardForm();
+    std::array<int32_t, kPropertyCount> values{};
+    std::vector<std::string> told;
+};
+
 class Rules : public ::testing::Test {
   protected:
-    Rules() : controller(form, devices) {
-        controller.awakeFromNib();
-        controller.observe([this](Property p) { told.emplace_back(propertyName(p)); });
-    }
     // The bitrates whose availability flag says "available", as tags.
     std::vector<int32_t> availableBitrates() const {
         std::vector<int32_t> out;
-        for (int i = 0; i < 23; ++i) {
-            const auto flag =
-                static_cast<Property>(static_cast<int>(Property::bitrateStatus320Kbps) + i);
-            if (controller.propertyValue(flag) == 0) out.push_back(1001 + i);
-        }
+        for (std::size_t i = 0; i < 23; ++i)
+            if (h.propertyValue(nthProperty(Property::bitrateStatus320Kbps, i)) == 0)
+                out.push_back(1001 + static_cast<int32_t>(i));
         return out;
     }
     void choose(int32_t format, int hz, int32_t channel, int kbps) {
-        controller.setTagAudioOutputFormat(format);
-        controller.setTagAudioChannel(channel);
-        controller.setTagAudioSamplerate(samplerateTag(hz));
-        controller.setTagAudioBitrate(bitrateTag(kbps));
-        told.clear();
+        h.setPropertyValue(Property::tagAudioOutputFormat, format);
+        h.setPropertyValue(Property::tagAudioChannel, channel);
+        h.setPropertyValue(Property::tagAudioSamplerate, samplerateTag(hz));
+        h.setPropertyValue(Property::tagAudioBitrate, bitrateTag(kbps));
+        h.told.clear();
+    }
+    TagSet bitrates(int32_t format, int32_t samplerate, int32_t channel) {
+        return rules::assignBitrateByEncode(h, format, samplerate, channel);
     }
 
-    testing::TempHome home;
-    Form form = standardForm();
-    FixedCaptureDevices devices;
-    Tolvane controller;
-    std::vector<std::string> told;
+    Holder h;
+    Form& form = h.form;
 };
 
 TEST_F(Rules, EveryCombinationAllowsTheBitratesOfTheEncoderTable) {
@@ -99,71 +119,68 @@ TEST_F(Rules, EveryCombinationAllowsTheBitratesOfTheEncoderTable) {
         {NELLY, 5512, STEREO, "11"},
     };
     for (const Row& row : rows) {
-        const auto allowed =
-            controller.assignBitrateByEncode(row.format, samplerateTag(row.hz), row.channel);
+        const auto allowed = bitrates(row.format, samplerateTag(row.hz), row.channel);
         EXPECT_EQ(bitrateTags(row.kbps), tags(allowed)) << row.format << " " << row.hz;
         EXPECT_EQ(tags(allowed), availableBitrates());
     }
     for (int hz : {48000, 44100, 32000, 22050, 11025})
         for (int32_t channel : {STEREO, MONO}) {
             if (hz == 11025 && channel == MONO) continue;
-            EXPECT_EQ(bitrateTags(aacFull),
-                      tags(controller.assignBitrateByEncode(AAC, samplerateTag(hz), channel)))
-                << hz;
+            EXPECT_EQ(bitrateTags(aacFull), tags(bitrates(AAC, samplerateTag(hz), channel))) << hz;
         }
 }
 
 TEST_F(Rules, TagsOutsideTheListsReadAsTheDefaultChoice) {
-    const auto mp3 = tags(controller.assignSamplrateByEncode(MP3));
+    const auto mp3 = tags(rules::assignSamplrateByEncode(h, MP3));
     for (int32_t format : {0, -5, 1000, 1004, 99999, INT32_MAX, INT32_MIN})
-        EXPECT_EQ(mp3, tags(controller.assignSamplrateByEncode(format))) << format;
+        EXPECT_EQ(mp3, tags(rules::assignSamplrateByEncode(h, format))) << format;
 
-    const auto mp3At44Mono = tags(controller.assignBitrateByEncode(MP3, 1002, MONO));
-    EXPECT_EQ(mp3At44Mono, tags(controller.assignBitrateByEncode(0, 0, 0)));
-    EXPECT_EQ(mp3At44Mono, tags(controller.assignBitrateByEncode(5000, 1008, 1003)));
-    EXPECT_EQ(mp3At44Mono, tags(controller.assignBitrateByEncode(INT32_MAX, INT32_MAX, INT32_MAX)));
+    const auto mp3At44Mono = tags(bitrates(MP3, 1002, MONO));
+    EXPECT_EQ(mp3At44Mono, tags(bitrates(0, 0, 0)));
+    EXPECT_EQ(mp3At44Mono, tags(bitrates(5000, 1008, 1003)));
+    EXPECT_EQ(mp3At44Mono, tags(bitrates(INT32_MAX, INT32_MAX, INT32_MAX)));
     // An AAC choice with a channel outside the list stays AAC.
     EXPECT_EQ(bitrateTags("160,128,112,96,80,64,56,48,40,32,28,24,20,16"),
-              tags(controller.assignBitrateByEncode(AAC, 1005, 7)));
+              tags(bitrates(AAC, 1005, 7)));
 }
 
 TEST_F(Rules, NellymoserForcesMonoWhileTheOldFormatIsStored) {
     choose(MP3, 44100, STEREO, 128);
-    controller.setTagAudioOutputFormat(NELLY);
-    EXPECT_EQ(MONO, controller.tagAudioChannel());
-    EXPECT_TRUE(controller.nellyMoserSelected());
-    EXPECT_EQ(1002, controller.tagAudioSamplerate());
-    EXPECT_EQ(bitrateTag(88), controller.tagAudioBitrate());
+    h.setPropertyValue(Property::tagAudioOutputFormat, NELLY);
+    EXPECT_EQ(MONO, h.tag(Property::tagAudioChannel));
+    EXPECT_TRUE(h.tag(Property::nellyMoserSelected));
+    EXPECT_EQ(1002, h.tag(Property::tagAudioSamplerate));
+    EXPECT_EQ(bitrateTag(88), h.tag(Property::tagAudioBitrate));
     EXPECT_EQ(std::vector<int32_t>{bitrateTag(88)}, availableBitrates());
     EXPECT_EQ("88", form.popupFMLEAudioOutputBitrate.title());
     EXPECT_EQ("Mono", form.popupFMLEAudioOutputChannel.title());
 
-    const std::vector<std::string> head(told.begin(), told.begin() + 3);
+    const std::vector<std::string> head(h.told.begin(), h.told.begin() + 3);
     EXPECT_EQ((std::vector<std::string>{"tagAudioChannel", "bitrateStatus320Kbps",
                                         "bitrateStatus256Kbps"}),
               head);
     // The channel step ran on the old format, where 128 Kbps mono is allowed and so kept.
-    const auto firstBitrate = std::find(told.begin(), told.end(), "tagAudioBitrate");
-    const auto nelly = std::find(told.begin(), told.end(), "nellyMoserSelected");
+    const auto firstBitrate = std::find(h.told.begin(), h.told.end(), "tagAudioBitrate");
+    const auto nelly = std::find(h.told.begin(), h.told.end(), "nellyMoserSelected");
     EXPECT_LT(firstBitrate, nelly);
 }
 
 TEST_F(Rules, FormatChangeFallsBackToTheHighestAllowedRates) {
     choose(NELLY, 5512, MONO, 11);
-    controller.setTagAudioOutputFormat(MP3);
-    EXPECT_FALSE(controller.nellyMoserSelected());
-    EXPECT_EQ(MONO, controller.tagAudioChannel());
-    EXPECT_EQ(samplerateTag(44100), controller.tagAudioSamplerate());
-    EXPECT_EQ(bitrateTag(224), controller.tagAudioBitrate());
+    h.setPropertyValue(Property::tagAudioOutputFormat, MP3);
+    EXPECT_FALSE(h.tag(Property::nellyMoserSelected));
+    EXPECT_EQ(MONO, h.tag(Property::tagAudioChannel));
+    EXPECT_EQ(samplerateTag(44100), h.tag(Property::tagAudioSamplerate));
+    EXPECT_EQ(bitrateTag(224), h.tag(Property::tagAudioBitrate));
 
     choose(MP3, 22050, MONO, 32);
-    controller.setTagAudioChannel(STEREO);
-    EXPECT_EQ(bitrateTag(80), controller.tagAudioBitrate());
+    h.setPropertyValue(Property::tagAudioChannel, STEREO);
+    EXPECT_EQ(bitrateTag(80), h.tag(Property::tagAudioBitrate));
 }
 
 TEST_F(Rules, CascadeAnnouncesInOrderAndRerunsForTheSameFormat) {
     choose(MP3, 44100, STEREO, 128);
-    controller.setTagAudioOutputFormat(MP3);
+    h.setPropertyValue(Property::tagAudioOutputFormat, MP3);
     std::vector<std::string> expected = {"nellyMoserSelected", "tagAudioOutputFormat"};
     for (int hz : kHz)
         expected.push_back("samplerateStatus" + std::to_string(hz));
@@ -171,52 +188,52 @@ TEST_F(Rules, CascadeAnnouncesInOrderAndRerunsForTheSameFormat) {
     for (int kbps : kKbps)
         expected.push_back("bitrateStatus" + std::to_string(kbps) + "Kbps");
     expected.push_back("tagAudioBitrate");
-    EXPECT_EQ(expected, told);
-    EXPECT_EQ(bitrateTag(128), controller.tagAudioBitrate());
+    EXPECT_EQ(expected, h.told);
+    EXPECT_EQ(bitrateTag(128), h.tag(Property::tagAudioBitrate));
 
     // A bitrate, even a disallowed one, is stored as given and recomputes nothing.
-    told.clear();
-    controller.setTagAudioBitrate(bitrateTag(11));
-    EXPECT_EQ(std::vector<std::string>{"tagAudioBitrate"}, told);
-    EXPECT_EQ(bitrateTag(11), controller.tagAudioBitrate());
+    h.told.clear();
+    h.setPropertyValue(Property::tagAudioBitrate, bitrateTag(11));
+    EXPECT_EQ(std::vector<std::string>{"tagAudioBitrate"}, h.told);
+    EXPECT_EQ(bitrateTag(11), h.tag(Property::tagAudioBitrate));
 
     // Nellymoser ignores the channel: stereo is stored, the bitrate stays.
     choose(NELLY, 22050, MONO, 44);
-    controller.setTagAudioChannel(STEREO);
-    EXPECT_EQ(STEREO, controller.tagAudioChannel());
-    EXPECT_EQ(bitrateTag(44), controller.tagAudioBitrate());
+    h.setPropertyValue(Property::tagAudioChannel, STEREO);
+    EXPECT_EQ(STEREO, h.tag(Property::tagAudioChannel));
+    EXPECT_EQ(bitrateTag(44), h.tag(Property::tagAudioBitrate));
 }
 
 TEST_F(Rules, CodecDecidesWhichAudioFormatsAreOffered) {
     choose(NELLY, 44100, MONO, 88);
-    controller.setTagVideoOutputFormat(H264);
-    EXPECT_TRUE(controller.h264Selected());
+    h.setPropertyValue(Property::tagVideoOutputFormat, H264);
+    EXPECT_TRUE(h.tag(Property::h264Selected));
     EXPECT_TRUE(form.popupFMLEAudioOutputFormat.itemWithTag(NELLY)->isHidden());
     EXPECT_FALSE(form.popupFMLEAudioOutputFormat.itemWithTag(AAC)->isHidden());
-    EXPECT_EQ(AAC, controller.tagAudioOutputFormat());
-    EXPECT_EQ(samplerateTag(44100), controller.tagAudioSamplerate());
-    EXPECT_EQ(bitrateTag(320), controller.tagAudioBitrate());
+    EXPECT_EQ(AAC, h.tag(Property::tagAudioOutputFormat));
+    EXPECT_EQ(samplerateTag(44100), h.tag(Property::tagAudioSamplerate));
+    EXPECT_EQ(bitrateTag(320), h.tag(Property::tagAudioBitrate));
 
     // MP3 is offered with both codecs: nothing audio changes.
     choose(MP3, 22050, STEREO, 64);
-    controller.setTagVideoOutputFormat(VP6);
-    EXPECT_FALSE(controller.h264Selected());
-    EXPECT_EQ((std::vector<std::string>{"tagVideoOutputFormat", "h264Selected"}), told);
-    controller.setTagVideoOutputFormat(0);
-    EXPECT_FALSE(controller.h264Selected());
+    h.setPropertyValue(Property::tagVideoOutputFormat, VP6);
+    EXPECT_FALSE(h.tag(Property::h264Selected));
+    EXPECT_EQ((std::vector<std::string>{"tagVideoOutputFormat", "h264Selected"}), h.told);
+    h.setPropertyValue(Property::tagVideoOutputFormat, 0);
+    EXPECT_FALSE(h.tag(Property::h264Selected));
 
     // With no format offered the audio choices stay as they are.
     choose(AAC, 48000, STEREO, 320);
     form.popupFMLEAudioOutputFormat.removeAllItems();
-    controller.setTagVideoOutputFormat(H264);
-    EXPECT_EQ(AAC, controller.tagAudioOutputFormat());
-    EXPECT_EQ(bitrateTag(320), controller.tagAudioBitrate());
+    h.setPropertyValue(Property::tagVideoOutputFormat, H264);
+    EXPECT_EQ(AAC, h.tag(Property::tagAudioOutputFormat));
+    EXPECT_EQ(bitrateTag(320), h.tag(Property::tagAudioBitrate));
 }
 
 TEST_F(Rules, BudgetSubtractsTheAudioBitrateAndClampsTheResult) {
     const auto videoAfter = [this](const std::string& total) {
         form.comboboxTotalBitrate.setStringValue(total);
-        controller.adjustBitrate();
+        rules::adjustBitrate(form);
         return form.comboboxFMLEVideoOutputBitrate.stringValue();
     };
     choose(AAC, 44100, STEREO, 128);
@@ -235,7 +252,7 @@ TEST_F(Rules, BudgetSubtractsTheAudioBitrateAndClampsTheResult) {
 
     const std::size_t count = video.objectValues().size();
     form.comboboxTotalBitrate.setStringValue("");
-    controller.adjustBitrate();
+    rules::adjustBitrate(form);
     EXPECT_EQ(count, video.objectValues().size());
     EXPECT_EQ("-2147483648", video.stringValue());
 }
