@@ -19,7 +19,9 @@ class PlistDictionary {
     PlistDictionary(PlistDictionary&& other) noexcept;
     PlistDictionary& operator=(PlistDictionary&& other) noexcept;
 
-    // An XML or binary property list whose root is a dictionary; nothing for anything else.
+    // An XML or binary property list whose root is a dictionary; nothing for anything else,
+    // including lists nested more than 256 levels deep and binary lists whose shared references
+    // or cycles would expand past a million nodes or never end.
     static std::optional<PlistDictionary> parse(std::string_view bytes);
     // The whole dictionary as an XML property list.
     std::string toXml() const;
