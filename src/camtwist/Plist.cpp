@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -22,6 +23,11 @@ struct XmlText {
     ~XmlText() {
         if (text) plist_to_xml_free(text);
     }
+};
+
+// Owns what libplist hands out for the caller to free: dictionary keys and iterators.
+struct FreeDeleter {
+    void operator()(void* memory) const { std::free(memory); }
 };
 
 plist_t item(plist_t dict, const std::string& key) {
@@ -190,6 +196,79 @@ std::size_t xmlDepth(std::string_view text) {
     return deepest;
 }
 
+// Whether XML 1.0 can carry the text: UTF-8 (no overlong forms, no surrogates) whose every
+// character is #x9, #xA, #xD, #x20-#xD7FF, #xE000-#xFFFD or #x10000-#x10FFFF.
+bool xmlCanCarry(std::string_view text) {
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80   ? 1
+                                   : lead < 0xC0 ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF8 ? 4
+                                                 : 0;
+        if (length == 0 || text.size() - i < length) return false;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            c = c << 6 | (next & 0x3F);
+        }
+        const bool isChar = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+                            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+        if (c < kLeast[length] || !isChar) return false;
+        i += length;
+    }
+    return true;
+}
+
+// The bytes libplist writes for a string: all of its length, NULs included, although
+// PlistDictionary::string stops at the first NUL.
+std::string_view writtenText(plist_t value) {
+    uint64_t length = 0;
+    const char* text = plist_get_string_ptr(value, &length);
+    return text ? std::string_view(text, static_cast<std::size_t>(length)) : std::string_view();
+}
+
+// The path of the first key or string below `node` that XML cannot carry. Recursion is bounded
+// by the nesting that parsing lets through.
+std::optional<std::string> firstUnwritable(plist_t node, const std::string& path) {
+    const auto below = [&](const std::string& name) {
+        return path.empty() ? name : path + "/" + name;
+    };
+    switch (plist_get_node_type(node)) {
+        case PLIST_STRING:
+            if (!xmlCanCarry(writtenText(node))) return path;
+            break;
+        case PLIST_ARRAY:
+            for (uint32_t i = 0; i < plist_array_get_size(node); ++i)
+                if (auto found =
+                        firstUnwritable(plist_array_get_item(node, i), below(std::to_string(i))))
+                    return found;
+            break;
+        case PLIST_DICT: {
+            plist_dict_iter iterator = nullptr;
+            plist_dict_new_iter(node, &iterator);
+            const std::unique_ptr<void, FreeDeleter> ownedIterator(iterator);
+            for (;;) {
+                char* key = nullptr;
+                plist_t value = nullptr;
+                plist_dict_next_item(node, iterator, &key, &value);
+                const std::unique_ptr<char, FreeDeleter> ownedKey(key);
+                if (!value) break;
+                const std::string name = key ? key : "";
+                if (!xmlCanCarry(name)) return below(name);
+                if (auto found = firstUnwritable(value, below(name))) return found;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 struct PlistDictionary::Node {
@@ -242,6 +321,10 @@ std::string PlistDictionary::toXml() const {
     uint32_t length = 0;
     plist_to_xml(node_->dict.get(), &xml.text, &length);
     return xml.text ? std::string(xml.text, length) : std::string();
+}
+
+std::optional<std::string> PlistDictionary::unwritableText() const {
+    return firstUnwritable(node_->dict.get(), "");
 }
 
 std::size_t PlistDictionary::size() const {

@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "camtwist/Plist.h"
+#include "support/TempHome.h"
 
 namespace tolvane {
 namespace {
+
+using namespace std::string_literals;
 
 std::string bigEndian(uint64_t value, int size) {
     std::string bytes;
@@ -82,6 +85,38 @@ TEST(Plist, RefusesBinaryReferencesThatExplodeOrNeverEnd) {
              {"\xD1" + ref(0) + ref(1), "Qa"},
              {root, "Qa", "\xA1" + ref(9)}})
         EXPECT_FALSE(PlistDictionary::parse(binaryPlist(objects)));
+}
+
+TEST(Plist, NamesTheFirstTextXmlCannotCarry) {
+    for (const char* name : {"camtwist.bin.plist", "camtwist.xml.plist"})
+        EXPECT_EQ(std::nullopt,
+                  PlistDictionary::parse(testing::fixture(name)).value().unwritableText());
+    const auto valueIs = [](const std::string& string) {
+        return PlistDictionary::parse(binaryPlist({"\xD1" + ref(1) + ref(2), "Uouter",
+                                                   "\xD2" + ref(3) + ref(4) + ref(5) + ref(6), "Qk",
+                                                   "Uinner", "Rok", string}))
+            .value()
+            .unwritableText();
+    };
+    EXPECT_EQ("outer/inner", valueIs("Sa\x01z"));
+    EXPECT_EQ("outer/inner", valueIs("Ra\xFF"));                        // not UTF-8
+    EXPECT_EQ("outer/inner", valueIs("Sz\xC1\x81"));                    // an overlong "A"
+    EXPECT_EQ(std::nullopt, valueIs("\x63\x00\x09\x00\xE9\xFF\xFD"s));  // tab, é, U+FFFD
+    EXPECT_EQ(std::nullopt, valueIs("\x62\xD8\x3D\xDE\x00"s));          // U+1F600
+
+    const auto xml = [](const std::string& entries) {
+        return PlistDictionary::parse("<plist><dict>" + entries + "</dict></plist>")
+            .value()
+            .unwritableText();
+    };
+    EXPECT_EQ("list/1", xml("<key>list</key><array><string>ok</string><string>\x02</string>"
+                            "</array><key>b</key><string>\x03</string>"));
+    EXPECT_EQ("k\x1F", xml("<key>k\x1F</key><string>x</string>"));
+    // libplist writes a NUL and what follows it raw.
+    EXPECT_EQ("a", xml("<key>a</key><string>{1\0, 2}</string>"s));
+    PlistDictionary values;
+    values.setString("videoSize", "{640,\x0B 480}");
+    EXPECT_EQ("videoSize", values.unwritableText());
 }
 
 }  // namespace
