@@ -2,9 +2,12 @@
 
 #include <plist/plist.h>
 
+#include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace tolvane {
 namespace {
@@ -22,8 +25,248 @@ struct XmlText {
     }
 };
 
+// Owns what libplist hands out for the caller to free: dictionary keys and iterators.
+struct FreeDeleter {
+    void operator()(void* memory) const { std::free(memory); }
+};
+
 plist_t item(plist_t dict, const std::string& key) {
     return plist_dict_get_item(dict, key.c_str());
+}
+
+// CamTwist's files nest two or three levels. libplist's binary reader, its copy, free and XML
+// writer recurse, so a deeply nested list overflows the stack or is written back as megabytes of
+// indent.
+constexpr std::size_t kMaxDepth = 256;
+// libplist makes a node for every reference to a binary object, so a small file of shared
+// references expands exponentially. A million nodes, fifty times a preference file of 10,000
+// keys, still reads in under two seconds.
+constexpr uint64_t kMaxNodes = 1'000'000;
+
+uint64_t bigEndian(const unsigned char* bytes, std::size_t size) {
+    uint64_t value = 0;
+    for (std::size_t i = 0; i < size; ++i)
+        value = value << 8 | bytes[i];
+    return value;
+}
+
+// The object references a binary object holds: none for a scalar; for an array or set its
+// items, for a dictionary its keys and then its values. Nothing when they run past `end`.
+struct References {
+    bool container = false;
+    const unsigned char* first = nullptr;
+    uint64_t count = 0;
+};
+std::optional<References> referencesOf(const unsigned char* data, uint64_t offset, uint64_t end,
+                                       unsigned referenceSize) {
+    const unsigned kind = data[offset] >> 4;
+    if (kind < 0xA || kind > 0xD) return References{};
+    uint64_t count = data[offset] & 0xF;
+    uint64_t at = offset + 1;
+    if (count == 0xF) {  // the count follows as an integer object
+        if (at >= end || data[at] >> 4 != 0x1 || (data[at] & 0xF) > 3) return std::nullopt;
+        const std::size_t size = std::size_t{1} << (data[at] & 0xF);
+        if (end - ++at < size) return std::nullopt;
+        count = bigEndian(data + at, size);
+        at += size;
+    }
+    if (kind == 0xD) {
+        if (count > std::numeric_limits<uint64_t>::max() / 2) return std::nullopt;
+        count *= 2;
+    }
+    if (count > (end - at) / referenceSize) return std::nullopt;
+    return References{true, data + at, count};
+}
+
+// Whether libplist can read a binary list without harm: every object reached from the top one
+// lies among the objects, none refers back to an object that holds it, containers nest at most
+// kMaxDepth deep and the list expands to at most kMaxNodes nodes. Walks the graph without
+// recursion and each object once.
+bool binaryIsSafe(std::string_view bytes) {
+    constexpr std::size_t kHeader = 8, kTrailer = 32;
+    if (bytes.size() < kHeader + kTrailer) return false;
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const unsigned char* trailer = data + bytes.size() - kTrailer;
+    const unsigned offsetSize = trailer[6], referenceSize = trailer[7];
+    const uint64_t count = bigEndian(trailer + 8, 8), top = bigEndian(trailer + 16, 8);
+    const uint64_t table = bigEndian(trailer + 24, 8), tableEnd = bytes.size() - kTrailer;
+    // More objects than nodes allowed is no preference file; refusing it also bounds the memory
+    // the walk takes.
+    if (offsetSize < 1 || offsetSize > 8 || referenceSize < 1 || referenceSize > 8 ||
+        table < kHeader || table > tableEnd || count > (tableEnd - table) / offsetSize ||
+        count > kMaxNodes || top >= count)
+        return false;
+
+    enum class State : uint8_t { unseen, open, done };
+    struct Object {
+        State state = State::unseen;
+        uint16_t height = 0;  // containers on the deepest path down from here, itself included
+        uint64_t nodes = 0;   // nodes once every reference is copied out
+    };
+    struct Frame {
+        uint64_t index;
+        const unsigned char* next;
+        uint64_t left;
+    };
+    std::vector<Object> objects(count);
+    std::vector<Frame> path;  // containers only, so never deeper than kMaxDepth
+    uint64_t referencesRead = 0;
+
+    // Adds a finished object to the container that holds it.
+    auto addToParent = [&](const Object& child) {
+        Object& parent = objects[path.back().index];
+        parent.nodes += child.nodes;
+        parent.height = std::max<uint16_t>(parent.height, child.height + 1);
+        return parent.nodes <= kMaxNodes && path.size() + child.height <= kMaxDepth;
+    };
+    // Takes in an object not seen before: a scalar is done at once, a container is entered.
+    auto enter = [&](uint64_t index) {
+        const uint64_t offset = bigEndian(data + table + index * offsetSize, offsetSize);
+        if (offset < kHeader || offset >= table) return false;
+        const auto references = referencesOf(data, offset, table, referenceSize);
+        if (!references) return false;
+        Object& object = objects[index];
+        object.nodes = 1;
+        if (!references->container) {
+            object.state = State::done;
+            return path.empty() || addToParent(object);
+        }
+        if (path.size() == kMaxDepth) return false;
+        object.state = State::open;
+        object.height = 1;
+        path.push_back({index, references->first, references->count});
+        return true;
+    };
+
+    if (!enter(top)) return false;
+    while (!path.empty()) {
+        Frame& frame = path.back();
+        if (frame.left == 0) {
+            Object& finished = objects[frame.index];
+            finished.state = State::done;
+            path.pop_back();
+            if (!path.empty() && !addToParent(finished)) return false;
+            continue;
+        }
+        const uint64_t index = bigEndian(frame.next, referenceSize);
+        frame.next += referenceSize;
+        --frame.left;
+        // Every reference read is a node of the expanded list, which bounds the walk.
+        if (++referencesRead > kMaxNodes || index >= count) return false;
+        const Object& child = objects[index];
+        if (child.state == State::open) return false;  // a cycle
+        if (child.state == State::done ? !addToParent(child) : !enter(index)) return false;
+    }
+    return true;
+}
+
+// The deepest nesting of arrays and dictionaries in an XML list, read from its text alone.
+// Comments, CDATA sections and processing instructions hold no elements; "<array/>" and
+// "<dict/>" add a level without opening one.
+std::size_t xmlDepth(std::string_view text) {
+    std::size_t depth = 0, deepest = 0, at = 0;
+    auto skipPast = [&](std::string_view end, std::size_t from) {
+        const auto found = text.find(end, from);
+        at = found == std::string_view::npos ? text.size() : found + end.size();
+    };
+    while ((at = text.find('<', at)) != std::string_view::npos) {
+        const std::string_view rest = text.substr(at);
+        if (rest.starts_with("<!--")) {
+            skipPast("-->", at + 4);
+        } else if (rest.starts_with("<![CDATA[")) {
+            skipPast("]]>", at + 9);
+        } else if (rest.starts_with("<?")) {
+            skipPast("?>", at + 2);
+        } else {
+            // A tag ends at its first ">", even inside quotes: that can only count more levels.
+            const auto end = rest.find('>');
+            std::string_view tag = rest.substr(1, end == std::string_view::npos ? end : end - 1);
+            at = end == std::string_view::npos ? text.size() : at + end + 1;
+            const bool closing = tag.starts_with('/');
+            const bool empty = tag.ends_with('/');
+            if (closing) tag.remove_prefix(1);
+            const std::string_view name = tag.substr(0, tag.find_first_of(" \t\r\n/"));
+            if (name != "array" && name != "dict") continue;
+            if (closing)
+                depth -= depth > 0;
+            else
+                deepest = std::max(deepest, empty ? depth + 1 : ++depth);
+        }
+    }
+    return deepest;
+}
+
+// Whether XML 1.0 can carry the text: UTF-8 (no overlong forms, no surrogates) whose every
+// character is #x9, #xA, #xD, #x20-#xD7FF, #xE000-#xFFFD or #x10000-#x10FFFF.
+bool xmlCanCarry(std::string_view text) {
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80   ? 1
+                                   : lead < 0xC0 ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF8 ? 4
+                                                 : 0;
+        if (length == 0 || text.size() - i < length) return false;
+        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            c = c << 6 | (next & 0x3F);
+        }
+        const bool isChar = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+                            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+        if (c < kLeast[length] || !isChar) return false;
+        i += length;
+    }
+    return true;
+}
+
+// The bytes libplist writes for a string: all of its length, NULs included, although
+// PlistDictionary::string stops at the first NUL.
+std::string_view writtenText(plist_t value) {
+    uint64_t length = 0;
+    const char* text = plist_get_string_ptr(value, &length);
+    return text ? std::string_view(text, static_cast<std::size_t>(length)) : std::string_view();
+}
+
+// The path of the first key or string below `node` that XML cannot carry. Recursion is bounded
+// by the nesting that parsing lets through.
+std::optional<std::string> firstUnwritable(plist_t node, const std::string& path) {
+    const auto below = [&](const std::string& name) {
+        return path.empty() ? name : path + "/" + name;
+    };
+    switch (plist_get_node_type(node)) {
+        case PLIST_STRING:
+            if (!xmlCanCarry(writtenText(node))) return path;
+            break;
+        case PLIST_ARRAY:
+            for (uint32_t i = 0; i < plist_array_get_size(node); ++i)
+                if (auto found =
+                        firstUnwritable(plist_array_get_item(node, i), below(std::to_string(i))))
+                    return found;
+            break;
+        case PLIST_DICT: {
+            plist_dict_iter iterator = nullptr;
+            plist_dict_new_iter(node, &iterator);
+            const std::unique_ptr<void, FreeDeleter> ownedIterator(iterator);
+            for (;;) {
+                char* key = nullptr;
+                plist_t value = nullptr;
+                plist_dict_next_item(node, iterator, &key, &value);
+                const std::unique_ptr<char, FreeDeleter> ownedKey(key);
+                if (!value) break;
+                const std::string name = key ? key : "";
+                if (!xmlCanCarry(name)) return below(name);
+                if (auto found = firstUnwritable(value, below(name))) return found;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -58,6 +301,8 @@ std::optional<PlistDictionary> PlistDictionary::parse(std::string_view bytes) {
     plist_t root = nullptr;
     const auto length = static_cast<uint32_t>(bytes.size());
     const bool binary = plist_is_binary(bytes.data(), length);
+    // Refused before libplist sees them, as the reader cannot be told to stop.
+    if (binary ? !binaryIsSafe(bytes) : xmlDepth(bytes) > kMaxDepth) return std::nullopt;
     if (binary)
         plist_from_bin(bytes.data(), length, &root);
     else
@@ -76,6 +321,10 @@ std::string PlistDictionary::toXml() const {
     uint32_t length = 0;
     plist_to_xml(node_->dict.get(), &xml.text, &length);
     return xml.text ? std::string(xml.text, length) : std::string();
+}
+
+std::optional<std::string> PlistDictionary::unwritableText() const {
+    return firstUnwritable(node_->dict.get(), "");
 }
 
 std::size_t PlistDictionary::size() const {

@@ -19,10 +19,16 @@ class PlistDictionary {
     PlistDictionary(PlistDictionary&& other) noexcept;
     PlistDictionary& operator=(PlistDictionary&& other) noexcept;
 
-    // An XML or binary property list whose root is a dictionary; nothing for anything else.
+    // An XML or binary property list whose root is a dictionary; nothing for anything else,
+    // including lists nested more than 256 levels deep and binary lists whose shared references
+    // or cycles would expand past a million nodes or never end.
     static std::optional<PlistDictionary> parse(std::string_view bytes);
     // The whole dictionary as an XML property list.
     std::string toXml() const;
+    // The first key or string value, at any depth, that XML 1.0 cannot carry (invalid UTF-8 or a
+    // character such as U+0001): its key, or a path such as "outer/inner" or "list/2" for nested
+    // values. Nothing when the whole dictionary can be written.
+    std::optional<std::string> unwritableText() const;
 
     std::size_t size() const;
     bool contains(const std::string& key) const;
