@@ -116,6 +116,8 @@ Outcome camTwistSaveConfig(FileOps& ops, const std::string& path, const PlistDic
     if (ops.stat(target, &current) != 0) return {Outcome::Kind::noPreferenceFile, errno, path, {}};
     if (!fileWasRead) return {Outcome::Kind::unreadablePreferenceFile, 0, path, {}};
     if (!S_ISREG(current.st_mode)) return {Outcome::Kind::notAFile, 0, path, {}};
+    // Every XML reader, CamTwist's included, rejects a whole list for one such character.
+    if (auto key = prefs.unwritableText()) return {Outcome::Kind::unwritableText, 0, path, *key};
 
     StagedFile staged(ops, target);
     if (const int error = staged.write(prefs.toXml(), current.st_mode))
