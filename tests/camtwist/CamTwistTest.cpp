@@ -5,7 +5,7 @@
 
 #include "camtwist/Plist.h"
 #include "controller/Tolvane.h"
-#include "platform/FailingFileOps.h"
+#include "support/FailingFileOps.h"
 #include "support/TempHome.h"
 
 namespace tolvane {
