@@ -325,7 +325,7 @@ void Tolvane::fmleSaveProfile() {
     if (!rebuildProfile()) return;
     const std::string bytes = currentFMLEProfile_->serialize();
     if (bytes.empty()) return;
-    replaceFileContents(*fileOps_, fmleProfilePath_ + "/" + name + ".xml", bytes);
+    (void)replaceFile(*fileOps_, fmleProfilePath_ + "/" + name + ".xml", bytes);
 }
 
 void Tolvane::removeFMLEProfile() {
