@@ -124,7 +124,7 @@ template <typename Call>
 std::optional<std::string> sizedRead(Call call) {
     for (int attempt = 0; attempt < 4; ++attempt) {
         const ssize_t size = call(nullptr, 0);
-        if (size < 0) return std::nullopt;
+        if (size <= 0) return size == 0 ? std::optional<std::string>("") : std::nullopt;
         std::string buffer(static_cast<std::size_t>(size), '\0');
         const ssize_t got = call(buffer.data(), buffer.size());
         if (got >= 0) {
