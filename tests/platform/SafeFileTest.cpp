@@ -96,7 +96,7 @@ TEST(SafeFile, AReplacedFileKeepsOwnerGroupModeAclAndAttributes) {
     EXPECT_EQ("fmle", attribute(file, "user.origin"));
     EXPECT_EQ("new", readFile(file));
 
-    // An ACL that cannot be carried over takes the group's rights with it, not the mask's.
+    // An ACL that cannot be carried over takes the group bits with it: they would be its mask.
     FailingFileOps failing;
     failing.failOnPath(FailingFileOps::Call::xattr, "/.tolvane-", EIO);  // on the new file
     EXPECT_EQ(Kind::saved, replaceFile(failing, file, "newer").kind);
