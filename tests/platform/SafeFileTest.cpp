@@ -155,6 +155,24 @@ TEST(SafeFile, SavesAnyNameTheFolderCanHoldAndNothingElse) {
     EXPECT_EQ(2u, entryCount(f.home.path()));
 }
 
+// Collects the permission bits that files have while their content is written.
+struct WatchModes : FileOps {
+    ssize_t write(int fd, const void* data, size_t size) override {
+        struct stat info {};
+        fstat(fd, &info);
+        modes |= info.st_mode & 0777;
+        return FileOps::write(fd, data, size);
+    }
+    mode_t modes = 0;
+};
+
+TEST(SafeFile, APrivateFileIsNeverOpenToOthersWhileWritten) {
+    Folder f;
+    WatchModes watch;
+    EXPECT_TRUE(replaceFile(watch, f.put("private.xml", "old", 0600), "secret").ok());
+    EXPECT_EQ(0600u, watch.modes);
+}
+
 std::string temporaryName(pid_t pid, const char* random, const char* format = "%08x") {
     char digits[16];
     std::snprintf(digits, sizeof digits, format, static_cast<unsigned>(pid));
