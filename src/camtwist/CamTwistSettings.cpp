@@ -1,8 +1,5 @@
 #include "camtwist/CamTwistSettings.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <string_view>
 #include <vector>
@@ -106,37 +103,16 @@ void buildCamTwistPrefs(PlistDictionary& prefs, const Form& form, bool customVid
     prefs.setBoolean(kUsingCustomVideoSize, customVideoSize);
 }
 
-// The new file is complete on disk before anything is moved, so the preference file is never
-// missing or partial: on any error it stays as it was and no temporary file is left.
 Outcome camTwistSaveConfig(FileOps& ops, const std::string& path, const PlistDictionary& prefs,
                            bool fileWasRead) {
-    const std::string target = followSymlinks(ops, path);
-    struct stat current {};
     // Never create CamTwist's file where there is none.
-    if (ops.stat(target, &current) != 0) return {Outcome::Kind::noPreferenceFile, errno, path, {}};
+    if (!exists(ops, path)) return {Outcome::Kind::noPreferenceFile, ENOENT, path, {}};
     if (!fileWasRead) return {Outcome::Kind::unreadablePreferenceFile, 0, path, {}};
-    if (!S_ISREG(current.st_mode)) return {Outcome::Kind::notAFile, 0, path, {}};
     // Every XML reader, CamTwist's included, rejects a whole list for one such character.
     if (auto key = prefs.unwritableText()) return {Outcome::Kind::unwritableText, 0, path, *key};
-
-    StagedFile staged(ops, target);
-    if (const int error = staged.write(prefs.toXml(), current.st_mode))
-        return Outcome::fromErrno(error, path);
-
-    const std::string backup = backupPathOf(path);
-    struct stat old {};
-    if (ops.lstat(backup, &old) == 0 && ops.unlink(backup) != 0)
-        return Outcome::fromErrno(errno, backup);
-    if (ops.link(target, backup) != 0) {
-        // Hard links may be refused (another file system, a restrictive one): copy the bytes.
-        const auto bytes = readRegularFile(ops, target, kMaxPreferenceBytes);
-        if (!bytes) return Outcome::fromErrno(errno, path);
-        StagedFile copy(ops, backup);
-        if (const int error = copy.write(*bytes, current.st_mode))
-            return Outcome::fromErrno(error, backup);
-        if (const int error = copy.commit()) return Outcome::fromErrno(error, backup);
-    }
-    return Outcome::fromErrno(staged.commit(), path);
+    Outcome outcome = replaceWithBackup(ops, path, backupPathOf(path), prefs.toXml());
+    if (outcome.kind == Outcome::Kind::missing) outcome.kind = Outcome::Kind::noPreferenceFile;
+    return outcome;
 }
 
 }  // namespace tolvane::camtwist

@@ -8,6 +8,7 @@
 #include "form/Binding.h"
 #include "platform/FileOps.h"
 #include "platform/Home.h"
+#include "platform/SafeFile.h"
 #include "profile/ProfileFolder.h"
 #include "profile/ProfileMapping.h"
 #include "rules/AudioRules.h"
@@ -224,6 +225,8 @@ void Tolvane::setValue(const std::optional<std::string>& value, const std::strin
 
 std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() {
     fmleProfilePath_ = expandTilde(profile::kProfileFolder);
+    // What a save killed midway left behind is no profile.
+    removeStaleTemporaries(*fileOps_, fmleProfilePath_);
     return profile::collectFMLEProfiles(*fileOps_, fmleProfilePath_);
 }
 
@@ -293,6 +296,7 @@ std::string Tolvane::profileNameOf(const std::string& entry) {
 
 std::optional<PlistDictionary> Tolvane::camTwistPreference() {
     camTwistPrefPath_ = expandTilde(camtwist::kPreferencePath);
+    removeStaleTemporaries(*fileOps_, camTwistPrefPath_.substr(0, camTwistPrefPath_.rfind('/')));
     return camtwist::camTwistPreference(*fileOps_, camTwistPrefPath_);
 }
 

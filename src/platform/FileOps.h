@@ -4,6 +4,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <vector>
 
 namespace tolvane {
 
@@ -17,17 +18,39 @@ class FileOps {
     virtual int open(const std::string& path, int flags, mode_t mode = 0);
     virtual ssize_t read(int fd, void* buffer, size_t size);
     virtual ssize_t write(int fd, const void* data, size_t size);
+    // On macOS fsync alone leaves the data in the drive's cache: F_FULLFSYNC there.
     virtual int fsync(int fd);
     virtual int fchmod(int fd, mode_t mode);
+    virtual int fchown(int fd, uid_t owner, gid_t group);
     virtual int fstat(int fd, struct stat* info);
     virtual int close(int fd);
     virtual int stat(const std::string& path, struct stat* info);
     virtual int lstat(const std::string& path, struct stat* info);
+    virtual ssize_t readlink(const std::string& path, char* buffer, size_t size);
+    // The path with every symlink, "." and ".." resolved, into resolved; 0 or -1.
+    virtual int realpath(const std::string& path, std::string& resolved);
+    virtual int access(const std::string& path, int mode);
     virtual int rename(const std::string& from, const std::string& to);
     virtual int link(const std::string& from, const std::string& to);
     virtual int unlink(const std::string& path);
-    // Moves a file to the user's trash; -1 with ENOTSUP where no trash is known here (the window
-    // supplies the desktop's).
+    // Appends the names of a folder's entries, "." and ".." left out, in the system's order.
+    virtual int readFolder(const std::string& path, std::vector<std::string>& names);
+
+    // Extended attributes, the POSIX ACL among them on Linux: read by path, so that a file we
+    // may write but not read still gives them, and set on the descriptor of a new file.
+    virtual ssize_t listxattr(const std::string& path, char* names, size_t size);
+    virtual ssize_t getxattr(const std::string& path, const std::string& name, void* value,
+                             size_t size);
+    virtual ssize_t fgetxattr(int fd, const std::string& name, void* value, size_t size);
+    virtual int fsetxattr(int fd, const std::string& name, const void* value, size_t size);
+    virtual int fremovexattr(int fd, const std::string& name);
+#ifdef __APPLE__
+    // ACL and extended attributes in one call (copyfile(3)'s flags).
+    virtual int fcopyfile(int from, int to, unsigned flags);
+#endif
+
+    // Moves a file to the desktop's trash. The core has no trash: -1 with ENOTSUP; the window
+    // supplies one.
     virtual int moveToTrash(const std::string& path);
 };
 

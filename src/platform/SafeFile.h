@@ -1,13 +1,17 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/FileOps.h"
+#include "platform/Outcome.h"
 
 namespace tolvane {
 
@@ -20,9 +24,17 @@ std::optional<std::string> readRegularFile(FileOps& ops, const std::string& path
 // when it is no link. A relative link target is taken from the link's folder.
 std::string followSymlinks(FileOps& ops, const std::string& path);
 
-// New content for a file, first written in full to a temporary file in the target's folder. The
-// target is replaced only by commit(), in one rename; a staged file that is not committed is
-// removed when it goes out of scope.
+// Whether anything exists at a path, symlinks followed.
+bool exists(FileOps& ops, const std::string& path);
+
+// The names of a folder's entries, hidden ones included, without "." and "..", in the order the
+// system lists them; nothing when the path is no folder or cannot be listed.
+std::optional<std::vector<std::string>> listFolder(FileOps& ops, const std::string& folder);
+
+// New content for a file, first written in full to a temporary file in the target's folder,
+// named ".tolvane-<creator's pid>-<random>" in hex whatever the target's name. The target is
+// replaced only by commit(), in one rename; a staged file that is not committed is removed when
+// it goes out of scope.
 class StagedFile {
   public:
     StagedFile(FileOps& ops, std::string target);
@@ -33,24 +45,49 @@ class StagedFile {
     // Writes and fsyncs the temporary file. A mode is applied exactly; without one the file is
     // created as a new file would be (0666 less the umask). Returns 0 or the errno of the failure.
     int write(std::string_view bytes, std::optional<mode_t> mode);
+    // The same, giving the temporary file the identity of the file `like` (whose stat is `info`):
+    // its owner and group as far as the process may, its permission bits, ACL and extended
+    // attributes. What cannot be carried over is narrowed instead, so that no user or group gains
+    // access that the old file did not give.
+    int write(std::string_view bytes, const std::string& like, const struct stat& info);
+    // Stages a hard link to an existing file instead of new content.
+    int linkTo(const std::string& existing);
     // Renames the temporary file over the target. Returns 0 or the errno of the failure.
     int commit();
     // Removes the temporary file now, if it is still there.
     void discard();
 
-    const std::string& target() const { return target_; }
-    const std::string& temporaryPath() const { return temporary_; }
-
   private:
+    int fill(std::string_view bytes, mode_t createMode, const std::function<int(int fd)>& shape);
+
     FileOps& ops_;
     std::string target_;
     std::string temporary_;
     bool pending_ = false;
 };
 
-// Replaces the content of path safely: symlinks are followed to their target, an existing
-// file keeps its permission bits, and on any error the old file stays as it was and no temporary
-// file is left. Returns 0 or the errno of the failure.
-int replaceFileContents(FileOps& ops, const std::string& path, std::string_view bytes);
+// Replaces the content of a file safely: symlinks are followed to their target; an existing file
+// keeps its identity (see StagedFile) and is refused when the user may not write it
+// (writeProtected) or it is no regular file (notAFile); a missing one is created. On any error the
+// old file stays as it was and no temporary file is left.
+[[nodiscard]] Outcome replaceFile(FileOps& ops, const std::string& path, std::string_view bytes);
+
+// Replaces an existing file and keeps its previous content as the backup, with no moment at which
+// either is missing: the new backup is made beside the old one (a hard link to the file, or a
+// copy where links are refused) and renamed over it, then the new content is renamed over the
+// file. Both paths are followed through symlinks. Refused, with nothing changed: a file that is
+// missing, not a regular file or write-protected; a backup path holding anything but a regular
+// file (backupNotAFile), one the user may not write, or the file itself (backupIsSameFile). On a
+// later error both stay as they were, except that the backup may already hold the current file.
+[[nodiscard]] Outcome replaceWithBackup(FileOps& ops, const std::string& path,
+                                        const std::string& backupPath, std::string_view bytes);
+
+// Moves a file to the trash where the FileOps has one (trashed), else deletes it (deleted). A
+// symlink is removed itself, a folder is refused (notAFile).
+[[nodiscard]] Outcome removeFile(FileOps& ops, const std::string& path);
+
+// Removes the temporary files that saves killed midway left in a folder: regular files named
+// exactly as StagedFile names them whose creating process is gone. Returns how many went.
+std::size_t removeStaleTemporaries(FileOps& ops, const std::string& folder);
 
 }  // namespace tolvane

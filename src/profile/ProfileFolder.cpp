@@ -1,7 +1,5 @@
 #include "profile/ProfileFolder.h"
 
-#include <cerrno>
-#include <filesystem>
 #include <string_view>
 
 #include "platform/SafeFile.h"
@@ -28,15 +26,12 @@ std::string profilePath(const std::string& folder, const std::string& name) {
     return folder + "/" + name + ".xml";
 }
 
-std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps&, const std::string& folder) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (!fs::is_directory(folder, error)) return std::nullopt;
-    std::vector<std::string> names;
-    fs::directory_iterator entries(folder, error);
-    for (; !error && entries != fs::directory_iterator(); entries.increment(error))
-        names.push_back(profileNameOf(entries->path().filename().string()));
-    if (error || names.empty()) return std::nullopt;
+std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
+                                                            const std::string& folder) {
+    auto names = listFolder(ops, folder);
+    if (!names || names->empty()) return std::nullopt;
+    for (std::string& name : *names)
+        name = profileNameOf(name);
     return names;
 }
 
@@ -50,7 +45,7 @@ Outcome saveFMLEProfile(FileOps& ops, const std::string& folder, const std::stri
                         const ProfileDocument& document) {
     const std::string path = profilePath(folder, name);
     if (!isAcceptableProfileName(name)) return {Outcome::Kind::refusedName, 0, path, {}};
-    return Outcome::fromErrno(replaceFileContents(ops, path, document.serialize()), path);
+    return replaceFile(ops, path, document.serialize());
 }
 
 Outcome removeFMLEProfile(FileOps& ops, const std::string& folder,
@@ -59,9 +54,7 @@ Outcome removeFMLEProfile(FileOps& ops, const std::string& folder,
     const std::string path = profilePath(folder, *name);
     if (!isAcceptableProfileName(*name)) return {Outcome::Kind::refusedName, 0, path, {}};
     // Into the trash where there is one, so that the user can take it back.
-    if (ops.moveToTrash(path) == 0) return {Outcome::Kind::trashed, 0, path, {}};
-    if (ops.unlink(path) != 0) return Outcome::fromErrno(errno, path);
-    return {Outcome::Kind::deleted, 0, path, {}};
+    return removeFile(ops, path);
 }
 
 }  // namespace tolvane::profile

@@ -5,7 +5,7 @@
 
 #include "camtwist/Plist.h"
 #include "controller/Tolvane.h"
-#include "platform/FailingFileOps.h"
+#include "support/FailingFileOps.h"
 #include "support/TempHome.h"
 
 namespace tolvane {
@@ -179,17 +179,21 @@ TEST(CamTwist, SaveNeverCreatesLosesOrHalfWritesTheFile) {
     EXPECT_FALSE(fs::exists(missing.path));
     EXPECT_FALSE(fs::exists(missing.backup));
 
+    EXPECT_EQ(Outcome::Kind::noPreferenceFile, missing.controller->lastOutcome().kind);
+
     const std::string original = sizePlist("<string>{640, 480}</string>");
-    // An undeletable backup stops the save; a refused hard link falls back to a copy.
+    // A backup that cannot be replaced stops the save; a refused hard link falls back to a copy.
     CamTwist locked(original);
     locked.home.write(kBackup, "old backup");
-    locked.ops.failOnPath(FailingFileOps::Call::unlink, ".bak");
+    locked.ops.failOnPath(FailingFileOps::Call::rename, ".bak");
     locked.controller->camTwistSaveConfig();
     EXPECT_EQ(original, readFile(locked.path));
+    EXPECT_EQ("old backup", readFile(locked.backup));
     EXPECT_EQ(2u, locked.filesInFolder());
     CamTwist noLinks(original);
-    noLinks.ops.failOnPath(FailingFileOps::Call::link, ".bak", EXDEV);
+    noLinks.ops.failOnPath(FailingFileOps::Call::link, ".tolvane-", EXDEV);
     noLinks.controller->camTwistSaveConfig();
+    EXPECT_TRUE(noLinks.controller->lastOutcome().ok());
     EXPECT_EQ(original, readFile(noLinks.backup));
     EXPECT_TRUE(noLinks.saved().contains("usingCustomVideoSize"));
 }

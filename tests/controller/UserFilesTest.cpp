@@ -12,7 +12,7 @@
 #include <set>
 
 #include "controller/Tolvane.h"
-#include "platform/FailingFileOps.h"
+#include "support/FailingFileOps.h"
 #include "support/TempHome.h"
 
 namespace tolvane {

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "controller/Tolvane.h"
-#include "platform/FailingFileOps.h"
 #include "profile/ProfileDocument.h"
+#include "support/FailingFileOps.h"
 #include "support/TempHome.h"
 
 namespace tolvane {
