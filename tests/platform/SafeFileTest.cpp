@@ -245,6 +245,14 @@ TEST(Backup, HoldsThePreviousFileAndNeverAGap) {
     fs::create_symlink("prefs.bak", same.file);
     EXPECT_EQ(Kind::backupIsSameFile, same.save(same.ops).kind);
     EXPECT_EQ("older", readFile(same.backup));
+    // A backup that is a second name of the file, as a save failing at its very end leaves it,
+    // already holds the previous content.
+    Prefs linked;
+    fs::remove(linked.backup);
+    fs::create_hard_link(linked.file, linked.backup);
+    EXPECT_EQ(Kind::saved, linked.save(linked.ops).kind);
+    EXPECT_EQ("old", readFile(linked.backup));
+    EXPECT_EQ(2u, entryCount(linked.home.path()));
     Prefs folder;
     fs::remove(folder.backup);
     fs::create_directory(folder.backup);
