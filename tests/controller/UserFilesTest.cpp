@@ -130,6 +130,11 @@ TEST(UserFiles, SurviveTheProcessBeingKilledAnywhereInASave) {
         entryCount(p.home.profileFolder()) - 1 + entryCount(p.home.preferencesFolder()) - 2;
     EXPECT_GT(interrupted, 0u);
     std::cout << kKills << " kills, " << interrupted << " inside a write, no file lost\n";
+
+    // The next start clears what the killed saves left before it lists the profiles.
+    Tolvane next(p.form, p.devices);
+    EXPECT_EQ(std::vector<std::string>{"Talk"}, next.fmleProfiles());
+    EXPECT_EQ(2u, entryCount(p.home.preferencesFolder()));
 }
 
 TEST(UserFiles, StayAsTheyWereWhenTheDiskFills) {
