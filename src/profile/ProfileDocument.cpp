@@ -72,11 +72,12 @@ void appendUtf16(std::string& out, uint32_t unit, bool littleEndian) {
     out += littleEndian ? hi : lo;
 }
 
-// UTF-8 as the document holds it to UTF-16; a byte that starts no valid sequence is carried as
-// U+FFFD rather than dropped.
-std::string utf8ToUtf16(std::string_view text, bool littleEndian) {
+// UTF-8 as the document holds it to UTF-16, after the given byte-order mark; a byte that starts
+// no valid sequence is carried as U+FFFD rather than dropped.
+std::string utf8ToUtf16(std::string_view text, bool littleEndian, std::string_view mark) {
     std::string out;
-    out.reserve(text.size() * 2);
+    out.reserve(mark.size() + text.size() * 2);
+    out.append(mark);
     for (std::size_t i = 0; i < text.size();) {
         const uint8_t lead = byteAt(text, i);
         std::size_t length = lead < 0x80       ? 1
@@ -203,13 +204,12 @@ std::string ProfileDocument::serialize() const {
     }
     switch (impl_->encoding) {
         case TextEncoding::utf8:
-            return impl_->byteOrderMark ? "\xEF\xBB\xBF" + text : text;
+            if (impl_->byteOrderMark) text.insert(0, "\xEF\xBB\xBF");
+            return text;
         case TextEncoding::utf16le:
-            return (impl_->byteOrderMark ? std::string("\xFF\xFE") : std::string()) +
-                   utf8ToUtf16(text, true);
+            return utf8ToUtf16(text, true, impl_->byteOrderMark ? "\xFF\xFE" : "");
         case TextEncoding::utf16be:
-            return (impl_->byteOrderMark ? std::string("\xFE\xFF") : std::string()) +
-                   utf8ToUtf16(text, false);
+            return utf8ToUtf16(text, false, impl_->byteOrderMark ? "\xFE\xFF" : "");
     }
     return text;
 }
