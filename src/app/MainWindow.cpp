@@ -363,7 +363,7 @@ QWidget* MainWindow::buildProfileBar() {
                                controller_.fmleProfileSelected(form_.popupFMLEProfileNames);
                                profilePicked();
                            }));
-    profiles->setMinimumContentsLength(20);
+    profiles->setMinimumContentsLength(16);
     profiles->setPlaceholderText(tr("No profiles"));
     removeButton_ = button(tr("&Remove"), "buttonRemoveFMLEProfile", tr("Remove profile"),
                            tr("Move the selected profile's file to the trash"));
@@ -376,18 +376,32 @@ QWidget* MainWindow::buildProfileBar() {
     connect(saveButton_, &QPushButton::clicked, this, &MainWindow::saveProfile);
     connect(profileName_, &QLineEdit::returnPressed, this, &MainWindow::saveProfile);
 
+    // The devices stand here, where their long names have room.
+    auto* videoDevice = popUp(form_.popupFMLEVideoInputDeviceName, "popupFMLEVideoInputDeviceName",
+                              tr("Video device"),
+                              selectThen(form_.popupFMLEVideoInputDeviceName, {}), Kept::device);
+    auto* audioDevice =
+        popUp(form_.popupFMLEAudioInputDevice, "popupFMLEAudioInputDevice", tr("Audio device"),
+              selectThen(form_.popupFMLEAudioInputDevice, {}), Kept::device);
+
     auto* bar = new QWidget;
     auto* column = new QVBoxLayout(bar);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* line = new QHBoxLayout;
-    line->addWidget(labelFor(tr("&Profile:"), profiles));
-    line->addWidget(profiles, 3);
-    line->addWidget(removeButton_);
-    line->addSpacing(style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) * 3);
-    line->addWidget(labelFor(tr("Save &as:"), profileName_));
-    line->addWidget(profileName_, 2);
-    line->addWidget(saveButton_);
-    column->addLayout(line);
+    auto* grid = new QGridLayout;
+    grid->addWidget(labelFor(tr("&Profile:"), profiles), 0, 0, Qt::AlignRight);
+    grid->addWidget(profiles, 0, 1);
+    grid->addWidget(removeButton_, 0, 2);
+    grid->setColumnMinimumWidth(3, style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) * 2);
+    grid->addWidget(labelFor(tr("Save &as:"), profileName_), 0, 4, Qt::AlignRight);
+    grid->addWidget(profileName_, 0, 5);
+    grid->addWidget(saveButton_, 0, 6);
+    grid->addWidget(labelFor(tr("Video &device:"), videoDevice), 1, 0, Qt::AlignRight);
+    grid->addWidget(videoDevice, 1, 1, 1, 2);
+    grid->addWidget(labelFor(tr("Audio d&evice:"), audioDevice), 1, 4, Qt::AlignRight);
+    grid->addWidget(audioDevice, 1, 5, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(5, 1);
+    column->addLayout(grid);
 
     // Where Tolvane looked, when it found nothing there; it creates neither.
     const auto notice = [column](const char* name, const QString& text) {
@@ -418,10 +432,6 @@ QWidget* MainWindow::buildProfileBar() {
 
 QWidget* MainWindow::buildVideoSection() {
     auto* layout = formLayout();
-    auto* device = popUp(form_.popupFMLEVideoInputDeviceName, "popupFMLEVideoInputDeviceName",
-                         tr("Video device"), selectThen(form_.popupFMLEVideoInputDeviceName, {}),
-                         Kept::device);
-    layout->addRow(labelFor(tr("&Device:"), device), device);
     auto* rate = popUp(
         form_.popupFMLEVideoFramerate, "popupFMLEVideoFramerate", tr("Frame rate"),
         selectThen(form_.popupFMLEVideoFramerate, [this] { controller_.fmleFrameRateSelected(); }));
@@ -461,10 +471,6 @@ QWidget* MainWindow::buildVideoSection() {
 
 QWidget* MainWindow::buildAudioSection() {
     auto* layout = formLayout();
-    auto* device =
-        popUp(form_.popupFMLEAudioInputDevice, "popupFMLEAudioInputDevice", tr("Audio device"),
-              selectThen(form_.popupFMLEAudioInputDevice, {}), Kept::device);
-    layout->addRow(labelFor(tr("D&evice:"), device), device);
     auto* format =
         popUp(form_.popupFMLEAudioOutputFormat, "popupFMLEAudioOutputFormat", tr("Audio format"),
               setTag(form_.popupFMLEAudioOutputFormat, &Tolvane::setTagAudioOutputFormat));

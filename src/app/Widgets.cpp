@@ -51,11 +51,25 @@ void ChoiceBox::paintEvent(QPaintEvent*) {
         title = full.toString();
         mark = currentData(markRole).toString();
     }
+    if (!mark.isEmpty()) {
+        QFont italic = font();
+        italic.setItalic(true);
+        painter.setFont(italic);
+    }
+    const QFontMetrics metrics = painter.fontMetrics();
     const QRect field =
         style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
     // The style draws the text 1 pixel in from each side of the field.
-    const int room = field.width() - 2 - option.fontMetrics.horizontalAdvance(mark);
-    option.currentText = option.fontMetrics.elidedText(title, Qt::ElideRight, room) + mark;
+    const int room = field.width() - 2;
+    const int titleWidth = metrics.horizontalAdvance(title);
+    const int markWidth = metrics.horizontalAdvance(mark);
+    if (titleWidth + markWidth <= room)
+        option.currentText = title + mark;
+    else if (titleWidth + metrics.horizontalAdvance(mark.left(4) + QChar(0x2026)) <= room)
+        // The value whole, and enough of its mark to tell it is marked.
+        option.currentText = title + metrics.elidedText(mark, Qt::ElideRight, room - titleWidth);
+    else
+        option.currentText = metrics.elidedText(title, Qt::ElideRight, room - markWidth) + mark;
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
