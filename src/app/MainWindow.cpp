@@ -71,7 +71,8 @@ void showPopUp(QComboBox* combo, const PopUpList& list, bool devices, const QStr
         for (const MenuItem& item : items)
             titles << qt(item.title());
         combo->addItems(titles);
-        // Titles longer than the box always shows carry their full text in a tooltip.
+        // A title the box may not show whole, and a kept value, carry their full text in a
+        // tooltip and keep it for the box to cut to its width; the menu cuts very long titles.
         const QFontMetrics metrics = combo->fontMetrics();
         const int widest = metrics.averageCharWidth() * kMenuCharacters;
         for (int i = 0; i < combo->count(); ++i) {
@@ -184,6 +185,8 @@ MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     // On a screen smaller than the form, the form scrolls rather than leaving the screen.
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
+    // No Tab stop of its own between the last control and the first.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
     setCentralWidget(scroll);

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QStatusBar>
 #include <QTest>
+#include <cerrno>
 #include <filesystem>
 
 #include "app/TolvaneProgram.h"
@@ -33,12 +34,19 @@ class MainWindowTest : public QObject {
     // One program per test, over a home holding the given profiles and CamTwist file.
     struct Run {
         explicit Run(bool withFiles) {
+            // The desktop's trash, as the home folder, is a temporary one.
+            qputenv("XDG_DATA_HOME", QByteArray::fromStdString((home.path() / "data").string()));
             if (withFiles) {
                 home.write(folder + "Studio.xml", fixture("h264-utf16.xml"));
                 home.write(folder + "Talk.xml", fixture("vp6-utf8.xml"));
                 home.write("Library/Preferences/com.allocinit.CamTwist.plist",
                            fixture("camtwist.xml.plist"));
             }
+        }
+        ~Run() {
+            program.reset();
+            previousDataHome.isNull() ? qunsetenv("XDG_DATA_HOME")
+                                      : qputenv("XDG_DATA_HOME", previousDataHome);
         }
         void start(tolvane::FileOps* fileOps = nullptr) {
             program = fileOps ? std::make_unique<tolvane::TolvaneProgram>(devices, *fileOps)
@@ -76,6 +84,7 @@ class MainWindowTest : public QObject {
 
         const std::string folder =
             "Library/Application Support/Adobe/Flash Media Live Encoder 3.2/";
+        const QByteArray previousDataHome = qgetenv("XDG_DATA_HOME");
         tolvane::testing::TempHome home;
         tolvane::FixedCaptureDevices devices{{"Built-in Microphone"}, {"CamTwist"}};
         std::unique_ptr<tolvane::TolvaneProgram> program;
@@ -158,8 +167,6 @@ class MainWindowTest : public QObject {
         lacking.erase(lacking.find("<input_volume>"),
                       std::string("<input_volume>-5</input_volume>").size());
         run.home.write(run.folder + "Lacking.xml", lacking);
-        const QByteArray data = QByteArray::fromStdString((run.home.path() / "data").string());
-        qputenv("XDG_DATA_HOME", data);
         LockedFileOps fileOps;
         run.start(&fileOps);
 
@@ -196,7 +203,6 @@ class MainWindowTest : public QObject {
                  "Not opened: “Talk.xml” no longer exists; the form keeps the "
                  "values shown before");
         QCOMPARE(run.window().windowTitle(), "Tolvane");
-        qunsetenv("XDG_DATA_HOME");
 
         run.click("buttonCamTwistSaveConfig");
         QVERIFY(run.status().startsWith("Saved CamTwist's settings"));
