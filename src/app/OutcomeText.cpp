@@ -96,7 +96,7 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
         case Kind::nameTooLong:
             return notDone.arg(tr("the name %1 is too long for the disk").arg(file));
         case Kind::diskFull:
-            return notDone.arg(tr("the disk is full (%1 is unchanged)").arg(file));
+            return notDone.arg(tr("no room on the disk for %1").arg(file));
         case Kind::missing:
             if (action == FileAction::saveProfile)
                 return notDone.arg(tr("the profile folder %1 does not exist")
