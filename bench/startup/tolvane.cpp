@@ -1,5 +1,6 @@
 // Tolvane's own start-up, as main() does it, quitting once the first profile is shown.
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include "app/QtCaptureDevices.h"
@@ -7,6 +8,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tolvane.Tolvane"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tolvane.Tolvane"),
+                                                 QIcon(QStringLiteral(":/tolvane/tolvane.png"))));
     const tolvane::QtCaptureDevices devices;
     tolvane::TolvaneProgram program(devices);
     QTimer::singleShot(0, &app, &QApplication::quit);

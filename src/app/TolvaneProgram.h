@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/MainWindow.h"
+#include "app/QtFileOps.h"
 #include "controller/Tolvane.h"
 
 namespace tolvane {
@@ -11,12 +12,16 @@ namespace tolvane {
 // the controller's three stages with the window shown between the last two.
 class TolvaneProgram {
   public:
+    // Over the desktop's file layer, with its trash.
     explicit TolvaneProgram(const CaptureDeviceSource& devices);
+    // Over a given file layer (tests make it fail); not owned.
+    TolvaneProgram(const CaptureDeviceSource& devices, FileOps& fileOps);
 
     Tolvane& controller() { return controller_; }
     MainWindow& window() { return *window_; }
 
   private:
+    QtFileOps desktopFileOps_;
     Form form_ = standardForm();
     Tolvane controller_;
     std::unique_ptr<MainWindow> window_;

@@ -1,0 +1,112 @@
+#include "app/OutcomeText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstring>
+
+namespace tolvane {
+namespace {
+
+QString decoded(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+QString quoted(const QString& text) {
+    return QStringLiteral("“%1”").arg(text);
+}
+
+QString fileName(const std::string& path) {
+    return quoted(QFileInfo(decoded(path)).fileName());
+}
+
+// The element path without the root every profile element sits under.
+QString elementPath(const std::string& detail) {
+    QString path = QString::fromStdString(detail);
+    const QString root = QStringLiteral("/flashmedialiveencoder_profile/");
+    if (path.startsWith(root)) path.remove(0, root.size());
+    return path;
+}
+
+QString withTilde(QString path) {
+    const QString home = QDir::homePath();
+    if (home.size() > 1 && path.startsWith(home + '/')) path.replace(0, home.size(), QChar('~'));
+    return path;
+}
+
+}  // namespace
+
+QString OutcomeText::userPath(const std::string& path) {
+    return withTilde(decoded(path));
+}
+
+QString OutcomeText::profileName(const std::string& path) {
+    return QFileInfo(decoded(path)).completeBaseName();
+}
+
+QString OutcomeText::of(FileAction action, const Outcome& outcome) {
+    using Kind = Outcome::Kind;
+    const QString file = fileName(outcome.path);
+    const QString name = quoted(profileName(outcome.path));
+    const QString notDone =
+        action == FileAction::removeProfile ? tr("Not removed: %1") : tr("Not saved: %1");
+    switch (outcome.kind) {
+        case Kind::saved:
+            if (action == FileAction::saveCamTwist)
+                return tr("Saved CamTwist's settings (%1; the previous file is kept as a backup)")
+                    .arg(file);
+            return tr("Saved %1 (%2)").arg(name, QFileInfo(decoded(outcome.path)).fileName());
+        case Kind::trashed:
+            return tr("Removed %1 (moved to the trash)").arg(name);
+        case Kind::deleted:
+            return tr("Removed %1 (deleted)").arg(name);
+        case Kind::refusedName:
+            return action == FileAction::removeProfile
+                       ? notDone.arg(tr("%1 is not a profile name").arg(name))
+                       : notDone.arg(tr("type a name for the profile (not “.” or “..”, no “/”)"));
+        case Kind::nothingOpen:
+            return notDone.arg(tr("no profile is open to save from"));
+        case Kind::noSuchElement:
+            if (outcome.detail.empty()) return notDone.arg(tr("the profile could not be rebuilt"));
+            return notDone.arg(tr("the profile has no %1 element, or more than one")
+                                   .arg(elementPath(outcome.detail)));
+        case Kind::nothingSelected:
+            return tr("Nothing removed: no profile is selected");
+        case Kind::noPreferenceFile:
+            return notDone.arg(tr("CamTwist's settings file %1 does not exist, and Tolvane does "
+                                  "not create it")
+                                   .arg(userPath(outcome.path)));
+        case Kind::unreadablePreferenceFile:
+            return notDone.arg(tr("CamTwist's settings file %1 could not be read at start, so "
+                                  "it is left as it is")
+                                   .arg(userPath(outcome.path)));
+        case Kind::unwritableText:
+            return notDone.arg(tr("CamTwist's setting “%1” holds text a settings file cannot "
+                                  "store")
+                                   .arg(QString::fromStdString(outcome.detail)));
+        case Kind::backupIsSameFile:
+            return notDone.arg(
+                tr("CamTwist's settings file and its backup %1 are one file").arg(file));
+        case Kind::backupNotAFile:
+            return notDone.arg(tr("the backup %1 is not a file").arg(file));
+        case Kind::writeProtected:
+            return notDone.arg(tr("%1 is write-protected").arg(file));
+        case Kind::notAFile:
+            return notDone.arg(tr("%1 is not a file").arg(file));
+        case Kind::nameTooLong:
+            return notDone.arg(tr("the name %1 is too long for the disk").arg(file));
+        case Kind::diskFull:
+            return notDone.arg(tr("no room on the disk for %1").arg(file));
+        case Kind::missing:
+            if (action == FileAction::saveProfile)
+                return notDone.arg(tr("the profile folder %1 does not exist")
+                                       .arg(withTilde(QFileInfo(decoded(outcome.path)).path())));
+            return notDone.arg(tr("%1 no longer exists").arg(file));
+        case Kind::failed:
+            return notDone.arg(
+                tr("%1: %2").arg(file, QString::fromLocal8Bit(std::strerror(outcome.error))));
+    }
+    return notDone.arg(file);
+}
+
+}  // namespace tolvane
