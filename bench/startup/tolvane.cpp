@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <cstdlib>
 
 #include "app/QtCaptureDevices.h"
 #include "app/TolvaneProgram.h"
@@ -15,5 +16,6 @@ int main(int argc, char* argv[]) {
     const tolvane::QtCaptureDevices devices;
     tolvane::TolvaneProgram program(devices);
     QTimer::singleShot(0, &app, &QApplication::quit);
-    return QApplication::exec();
+    // Quitting is no part of starting: leave without tearing the window down.
+    std::_Exit(QApplication::exec());
 }
