@@ -37,7 +37,9 @@ struct Outcome {
     std::string path;    // the file concerned
     std::string detail;  // the element or key concerned, where there is one
 
-    bool ok() const { return kind == Kind::saved || kind == Kind::trashed || kind == Kind::deleted; }
+    bool ok() const {
+        return kind == Kind::saved || kind == Kind::trashed || kind == Kind::deleted;
+    }
 
     // The outcome an errno from a file call stands for.
     static Outcome fromErrno(int error, std::string path);
