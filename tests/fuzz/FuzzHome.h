@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,9 +22,21 @@ inline const std::filesystem::path& fuzzHome() {
     return home;
 }
 
+// Empties the home folder, so that an input meets the same files whatever ran before it.
+inline void clearHome() {
+    for (const auto& entry : std::filesystem::directory_iterator(fuzzHome()))
+        std::filesystem::remove_all(entry.path());
+}
+
 inline void writeFile(const std::filesystem::path& path, std::string_view bytes) {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), bytes.size());
+}
+
+inline std::optional<std::string> readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace tolvane::fuzzing

@@ -1,29 +1,39 @@
-// Reads CamTwist's preference file, in either format, into a started form; a dictionary that
-// reads must write as XML and read back equal.
+// Reads CamTwist's preference file of any bytes (XML or binary) into a freshly started program and
+// saves it; whatever was saved must read again and save to the same bytes.
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "FuzzHome.h"
-#include "camtwist/Plist.h"
 #include "controller/Tolvane.h"
 
 using namespace tolvane;
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const auto file =
-        fuzzing::fuzzHome() / "Library/Preferences/com.allocinit.CamTwist.plist";
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    fuzzing::writeFile(file, bytes);
+namespace {
+
+// A program started over a preference folder that holds these bytes alone: the file it saved.
+std::optional<std::string> openAndSave(std::string_view bytes) {
+    const auto folder = fuzzing::fuzzHome() / "Library/Preferences";
+    fuzzing::clearHome();
+    fuzzing::writeFile(folder / "com.allocinit.CamTwist.plist", bytes);
     Form form = standardForm();
     FixedCaptureDevices devices;
     Tolvane controller(form, devices);
     controller.awakeFromNib();
-    controller.copyVideoSizeFromFMLEToCamTwist();
-    controller.buildCamTwistPrefs();
+    controller.applicationDidFinishLaunching();
+    controller.camTwistSaveConfig();
+    // A save keeps the old file as the backup; a file that did not read is left alone.
+    if (!std::filesystem::exists(folder / "com.allocinit.CamTwist.bak")) return std::nullopt;
+    return fuzzing::readFile(folder / "com.allocinit.CamTwist.plist");
+}
 
-    if (const auto read = PlistDictionary::parse(bytes)) {
-        const auto again = PlistDictionary::parse(read->toXml());
-        if (!again || !(*again == *read)) std::abort();
-    }
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const auto saved = openAndSave({reinterpret_cast<const char*>(data), size});
+    if (!saved) return 0;
+    const auto again = openAndSave(*saved);
+    if (!again || *again != *saved) std::abort();
     return 0;
 }
