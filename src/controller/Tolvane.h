@@ -24,7 +24,7 @@ class PlistDictionary;
 // the subsystems that do the work (the encoding rules, the profile store, the CamTwist bridge).
 // It references the form's controls and owns everything else. Construction is the creation stage
 // of start-up; awakeFromNib() and applicationDidFinishLaunching() are the two stages that follow.
-class Tolvane : private PropertyHolder {
+class Tolvane final : private PropertyHolder {
   public:
     using PropertyObserver = std::function<void(Property)>;
     using ObserverId = int;

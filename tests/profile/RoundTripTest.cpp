@@ -41,7 +41,10 @@ std::vector<std::string> elements(const std::string& bytes) {
         std::vector<std::string> seen;
         bool for_each(pugi::xml_node& node) override {
             if (node.type() == pugi::node_pcdata) return true;
-            std::string line = node.path() + "|" + node.value();
+            std::string line;
+            for (pugi::xml_node at = node; at.parent(); at = at.parent())
+                line.insert(0, std::string("/") + at.name());
+            line += std::string("|") + node.value();
             for (const auto& attribute : node.attributes())
                 line += std::string(" ") + attribute.name() + "=" + attribute.value();
             seen.push_back(line + "|" + node.text().get());
