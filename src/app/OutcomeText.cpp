@@ -68,8 +68,11 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
             return notDone.arg(tr("no profile is open to save from"));
         case Kind::noSuchElement:
             if (outcome.detail.empty()) return notDone.arg(tr("the profile could not be rebuilt"));
-            return notDone.arg(tr("the profile has no %1 element, or more than one")
-                                   .arg(elementPath(outcome.detail)));
+            return notDone.arg(
+                tr("the profile has no %1 element").arg(elementPath(outcome.detail)));
+        case Kind::repeatedElement:
+            return notDone.arg(
+                tr("the profile has more than one %1 element").arg(elementPath(outcome.detail)));
         case Kind::nothingSelected:
             return tr("Nothing removed: no profile is selected");
         case Kind::noPreferenceFile:

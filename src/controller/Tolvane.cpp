@@ -267,12 +267,14 @@ void Tolvane::fmleSaveProfile() {
         lastOutcome_ = {Outcome::Kind::refusedName, 0, path, {}};
         return;
     }
-    std::string failedPath;
+    std::optional<ProfileFailure> failure;
     if (!profile::rebuildProfile(currentFMLEProfile_.get(), form_, *this, otherOutputSizes_,
-                                 &failedPath)) {
-        lastOutcome_ = currentFMLEProfile_
-                           ? Outcome{Outcome::Kind::noSuchElement, 0, path, failedPath}
-                           : Outcome{Outcome::Kind::nothingOpen, 0, path, {}};
+                                 &failure)) {
+        using Kind = Outcome::Kind;
+        const Kind kind = !currentFMLEProfile_     ? Kind::nothingOpen
+                          : failure->matches() > 1 ? Kind::repeatedElement
+                                                   : Kind::noSuchElement;
+        lastOutcome_ = {kind, 0, path, failure->path()};
         return;
     }
     lastOutcome_ =

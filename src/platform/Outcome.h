@@ -16,7 +16,8 @@ struct Outcome {
         // Refused before any file was touched.
         refusedName,               // empty, ".", "..", or holding "/" or NUL
         nothingOpen,               // no profile document to save
-        noSuchElement,             // detail: the element the form writes, missing or repeated
+        noSuchElement,             // detail: an element the form writes, missing from the profile
+        repeatedElement,           // detail: an element the form writes, held more than once
         nothingSelected,           // nothing chosen to remove
         noPreferenceFile,          // CamTwist's file does not exist
         unreadablePreferenceFile,  // it exists but could not be read, so it is never replaced

@@ -298,7 +298,7 @@ void setValue(const std::optional<std::string>& value, const std::string& path,
     const QueryResult result = query(path, node(context));
     if (result.failed)
         throw ProfileFailure("Invalid XPath expression: " + path, "tolvane.xpath", path);
-    if (result.nodes.size() != 1) throw ProfileFailure("", "", path);
+    if (result.nodes.size() != 1) throw ProfileFailure("", "", path, result.nodes.size());
     pugi::xml_node target = result.nodes.front();
     if (!value) {
         target.parent().remove_child(target);

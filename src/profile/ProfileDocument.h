@@ -16,22 +16,26 @@ namespace tolvane {
 // insertion beyond a parent's children, raise it; rebuilding a profile catches it.
 class ProfileFailure : public std::runtime_error {
   public:
-    ProfileFailure(std::string name, std::string reason, std::string path = {})
+    ProfileFailure(std::string name, std::string reason, std::string path = {},
+                   std::size_t matches = 0)
         : std::runtime_error(name.empty() ? "profile write failed" : name),
           name_(std::move(name)),
           reason_(std::move(reason)),
-          path_(std::move(path)) {}
+          path_(std::move(path)),
+          matches_(matches) {}
     // The query error's description and domain; both empty when the query matched no element or
     // several.
     const std::string& name() const { return name_; }
     const std::string& reason() const { return reason_; }
-    // The path of the write that failed; empty for an insertion.
+    // The path of the write that failed, empty for an insertion, and how many elements it matched.
     const std::string& path() const { return path_; }
+    std::size_t matches() const { return matches_; }
 
   private:
     std::string name_;
     std::string reason_;
     std::string path_;
+    std::size_t matches_ = 0;
 };
 
 // A node of a profile document, or none. A handle: it does not own the node.

@@ -141,7 +141,7 @@ void fmleInputSizeSelected(Form& form, const PopUpList& sender) {
 }
 
 bool rebuildProfile(ProfileDocument* document, const Form& form, const PropertyHolder& properties,
-                    std::string_view otherOutputSizes, std::string* failedPath) {
+                    std::string_view otherOutputSizes, std::optional<ProfileFailure>* failure) {
     try {
         const XmlNode root = document ? document->rootElement() : XmlNode();
         const auto write = [&](const char* path, const std::optional<std::string>& text) {
@@ -190,9 +190,9 @@ bool rebuildProfile(ProfileDocument* document, const Form& form, const PropertyH
         write("encode/audio/format", form.popupFMLEAudioOutputFormat.title());
         write("encode/audio/datarate", form.popupFMLEAudioOutputBitrate.title());
         return true;
-    } catch (const ProfileFailure& failure) {
+    } catch (const ProfileFailure& failed) {
         std::fputs("Exception rised\n", stderr);
-        if (failedPath) *failedPath = failure.path();
+        if (failure) *failure = failed;
         return false;
     }
 }

@@ -35,9 +35,10 @@ void fmleInputSizeSelected(Form& form, const PopUpList& sender);
 
 // Writes the form back into the document, the other output sizes after the shown one. False when
 // a write failed (the writes before it stay applied): "Exception rised" is logged and, when
-// given, failedPath names the element.
+// given, failure holds what failed.
 bool rebuildProfile(ProfileDocument* document, const Form& form, const PropertyHolder& properties,
-                    std::string_view otherOutputSizes = {}, std::string* failedPath = nullptr);
+                    std::string_view otherOutputSizes = {},
+                    std::optional<ProfileFailure>* failure = nullptr);
 
 // Adds or removes the element that says the aspect ratio is preserved.
 void setAspectRatio(bool preserve, const XmlNode& root);

@@ -203,6 +203,11 @@ TEST(ProfileRebuild, StopsAtTheFirstFailedWriteAndSavesNothing) {
     EXPECT_EQ("60.00", s.value("capture/video/frame_rate"));  // the writes before stay applied
     EXPECT_EQ("350;", s.value("encode/video/datarate"));
 
+    Store twice({{"p.xml", replaced(fixture("vp6-utf8.xml"), "</audio>",
+                                    "<channels>2</channels></audio>")}});
+    EXPECT_FALSE(twice.saveAs("p"));
+    EXPECT_EQ(Outcome::Kind::repeatedElement, twice.controller->lastOutcome().kind);
+
     // An empty device list removes the element; the next rebuild fails there.
     Store empty({{"p.xml", fixture("vp6-utf8.xml")}});
     empty.form.popupFMLEAudioInputDevice.removeAllItems();
