@@ -80,7 +80,11 @@ void showPopUp(QComboBox* combo, const PopUpList& list, bool devices, const QStr
             const QString& title = titles[i];
             if (!kept && title.size() <= combo->minimumContentsLength()) continue;
             const QString mark = kept ? keptMark(title, devices) : QString();
-            combo->setItemText(i, metrics.elidedText(title, Qt::ElideRight, widest) + mark);
+            // No glyph is twice the average width: a short title needs no cutting.
+            const QString menuTitle = title.size() * 2 <= kMenuCharacters
+                                          ? title
+                                          : metrics.elidedText(title, Qt::ElideRight, widest);
+            combo->setItemText(i, menuTitle + mark);
             combo->setItemData(i, title, ChoiceBox::titleRole);
             combo->setItemData(i, mark, ChoiceBox::markRole);
             combo->setItemData(i, kept ? keptReason(title, devices) : title, Qt::ToolTipRole);
@@ -93,7 +97,15 @@ void showPopUp(QComboBox* combo, const PopUpList& list, bool devices, const QStr
         combo->setProperty("tolvaneRevision", QVariant::fromValue<qulonglong>(list.revision()));
     }
     auto* model = qobject_cast<QStandardItemModel*>(combo->model());
-    auto* view = qobject_cast<QListView*>(combo->view());
+    // Asking for the view builds the box's pop-up, which most boxes never need at start: only
+    // boxes that hide, or have hidden, an item touch it.
+    const bool anyHidden = std::any_of(items.begin(), items.end(),
+                                       [](const MenuItem& item) { return item.isHidden(); });
+    QListView* view = nullptr;
+    if (anyHidden || combo->property("tolvaneRowsHidden").toBool()) {
+        view = qobject_cast<QListView*>(combo->view());
+        combo->setProperty("tolvaneRowsHidden", anyHidden);
+    }
     for (int i = 0; i < combo->count(); ++i) {
         const bool hidden = items[static_cast<std::size_t>(i)].isHidden();
         if (view && view->isRowHidden(i) != hidden) view->setRowHidden(i, hidden);
@@ -269,7 +281,6 @@ QComboBox* MainWindow::popUp(PopUpList& list, const char* name, const QString& d
     auto* combo = new ChoiceBox;
     combo->setObjectName(QLatin1String(name));
     combo->setAccessibleName(description);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(8);
     const bool devices = kept == Kept::device;
     const auto show = [this, combo, &list, devices, description] {

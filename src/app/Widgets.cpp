@@ -1,5 +1,7 @@
 #include "app/Widgets.h"
 
+#include <algorithm>
+
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -33,6 +35,20 @@ void ElidedLabel::elide() {
     const QString shown = fontMetrics().elidedText(text_, mode_, contentsRect().width());
     setToolTip(shown == text_ ? QString() : text_);
     if (shown != text()) setText(shown);
+}
+
+QSize ChoiceBox::sizeHint() const {
+    const QFontMetrics metrics = fontMetrics();
+    const QSize contents(minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')) +
+                             iconSize().width() + 4,
+                         std::max({metrics.height(), 14, iconSize().height() + 2}));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this);
+}
+
+QSize ChoiceBox::minimumSizeHint() const {
+    return sizeHint();
 }
 
 void ChoiceBox::paintEvent(QPaintEvent*) {

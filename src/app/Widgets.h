@@ -39,6 +39,12 @@ class ChoiceBox : public QComboBox {
 
     using QComboBox::QComboBox;
 
+    // As wide as minimumContentsLength() characters and an icon, whatever its items: the size
+    // QComboBox gives for AdjustToMinimumContentsLengthWithIcon, computed here because setting
+    // that policy makes each box build its pop-up at once, a cost every start would pay.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 };
