@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <limits>
 
 #ifdef __APPLE__
@@ -207,6 +208,41 @@ bool linkRefused(int error) {
            error == EOPNOTSUPP;
 }
 
+// New content for a file, first written in full to a temporary file in the target's folder,
+// named ".tolvane-<creator's pid>-<random>" in hex whatever the target's name. The target is
+// replaced only by commit(), in one rename; a staged file that is not committed is removed when
+// it goes out of scope.
+class StagedFile {
+  public:
+    StagedFile(FileOps& ops, std::string target);
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    // Writes and fsyncs the temporary file as a new file (0666 less the umask). Returns 0 or the
+    // errno of the failure.
+    int write(std::string_view bytes);
+    // The same, giving the temporary file the identity of the file `like` (whose stat is `info`):
+    // its owner and group as far as the process may, its permission bits, ACL and extended
+    // attributes. What cannot be carried over is narrowed instead, so that no user or group gains
+    // access that the old file did not give.
+    int write(std::string_view bytes, const std::string& like, const struct stat& info);
+    // Stages a hard link to an existing file instead of new content.
+    int linkTo(const std::string& existing);
+    // Renames the temporary file over the target. Returns 0 or the errno of the failure.
+    int commit();
+    // Removes the temporary file now, if it is still there.
+    void discard();
+
+  private:
+    int fill(std::string_view bytes, mode_t createMode, const std::function<int(int fd)>& shape);
+
+    FileOps& ops_;
+    std::string target_;
+    std::string temporary_;
+    bool pending_ = false;
+};
+
 }  // namespace
 
 std::optional<std::string> readRegularFile(FileOps& ops, const std::string& path,
@@ -296,10 +332,8 @@ int StagedFile::fill(std::string_view bytes, mode_t createMode,
     return error;
 }
 
-int StagedFile::write(std::string_view bytes, std::optional<mode_t> mode) {
-    // Private until the mode is set, so that the new content is never open to more than the old.
-    return fill(bytes, mode ? 0600 : 0666,
-                [&](int fd) { return mode && ops_.fchmod(fd, *mode & 07777) != 0 ? errno : 0; });
+int StagedFile::write(std::string_view bytes) {
+    return fill(bytes, 0666, [](int) { return 0; });
 }
 
 int StagedFile::write(std::string_view bytes, const std::string& like, const struct stat& info) {
@@ -343,7 +377,7 @@ Outcome replaceFile(FileOps& ops, const std::string& path, std::string_view byte
         if (ops.access(target, W_OK) != 0) return Outcome::fromErrno(errno, target);
         error = staged.write(bytes, target, old);
     } else if (errno == ENOENT) {
-        error = staged.write(bytes, std::nullopt);
+        error = staged.write(bytes);
     } else {
         return Outcome::fromErrno(errno, target);
     }

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <sys/stat.h>
-#include <sys/types.h>
-
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,41 +26,6 @@ bool exists(FileOps& ops, const std::string& path);
 // The names of a folder's entries, hidden ones included, without "." and "..", in the order the
 // system lists them; nothing when the path is no folder or cannot be listed.
 std::optional<std::vector<std::string>> listFolder(FileOps& ops, const std::string& folder);
-
-// New content for a file, first written in full to a temporary file in the target's folder,
-// named ".tolvane-<creator's pid>-<random>" in hex whatever the target's name. The target is
-// replaced only by commit(), in one rename; a staged file that is not committed is removed when
-// it goes out of scope.
-class StagedFile {
-  public:
-    StagedFile(FileOps& ops, std::string target);
-    ~StagedFile();
-    StagedFile(const StagedFile&) = delete;
-    StagedFile& operator=(const StagedFile&) = delete;
-
-    // Writes and fsyncs the temporary file. A mode is applied exactly; without one the file is
-    // created as a new file would be (0666 less the umask). Returns 0 or the errno of the failure.
-    int write(std::string_view bytes, std::optional<mode_t> mode);
-    // The same, giving the temporary file the identity of the file `like` (whose stat is `info`):
-    // its owner and group as far as the process may, its permission bits, ACL and extended
-    // attributes. What cannot be carried over is narrowed instead, so that no user or group gains
-    // access that the old file did not give.
-    int write(std::string_view bytes, const std::string& like, const struct stat& info);
-    // Stages a hard link to an existing file instead of new content.
-    int linkTo(const std::string& existing);
-    // Renames the temporary file over the target. Returns 0 or the errno of the failure.
-    int commit();
-    // Removes the temporary file now, if it is still there.
-    void discard();
-
-  private:
-    int fill(std::string_view bytes, mode_t createMode, const std::function<int(int fd)>& shape);
-
-    FileOps& ops_;
-    std::string target_;
-    std::string temporary_;
-    bool pending_ = false;
-};
 
 // Replaces the content of a file safely: symlinks are followed to their target; an existing file
 // keeps its identity (see StagedFile) and is refused when the user may not write it
