@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -12,191 +11,144 @@ namespace tolvane {
 namespace {
 
 namespace fs = std::filesystem;
+using Kind = Outcome::Kind;
 using testing::fixture;
 using testing::readFile;
+using namespace std::string_literals;
 
 const char* kPrefs = "Library/Preferences/com.allocinit.CamTwist.plist";
 const char* kBackup = "Library/Preferences/com.allocinit.CamTwist.bak";
 
 std::string sizePlist(const std::string& videoSize,
                       const std::string& frameRate = "<integer>30</integer>") {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
-           "<key>frameRate</key>" +
-           frameRate + "<key>videoSize</key>" + videoSize +
-           "<key>autoload</key><string>keep</string></dict></plist>\n";
+    return "<plist><dict><key>frameRate</key>" + frameRate + "<key>videoSize</key>" + videoSize +
+           "<key>autoload</key><string>keep</string></dict></plist>";
 }
 
+// A started program over a home holding the given preference file, if any.
 struct CamTwist {
-    // Writes the preference file (when given) before the controller starts.
     explicit CamTwist(const std::optional<std::string>& prefs) {
-        if (prefs) path = home.write(kPrefs, *prefs);
+        if (prefs) home.write(kPrefs, *prefs);
         controller = std::make_unique<Tolvane>(form, devices, ops);
         controller->awakeFromNib();
     }
+    // The frame rate, the standard size or "custom", and the custom fields.
+    std::string shown() const {
+        const auto size = controller->camTwistCustomVideoSize()
+                              ? "custom"
+                              : form.popupCamTwistVideoSize.title().value_or("none");
+        return form.txtfldCamTwistFramerate.stringValue() + " " + size + " " +
+               form.txtfldCamTwistCustomWidth.stringValue() + "x" +
+               form.txtfldCamTwistCustomHeight.stringValue();
+    }
+    Kind save() { return controller->camTwistSaveConfig(), controller->lastOutcome().kind; }
     PlistDictionary saved() const { return *PlistDictionary::parse(readFile(path)); }
-    std::size_t filesInFolder() const { return testing::entryCount(home.preferencesFolder()); }
 
     testing::TempHome home;
-    fs::path path = home.path() / kPrefs;
-    fs::path backup = home.path() / kBackup;
+    fs::path path = home.path() / kPrefs, backup = home.path() / kBackup;
     Form form = standardForm();
     FixedCaptureDevices devices;
     FailingFileOps ops;
     std::unique_ptr<Tolvane> controller;
 };
 
-TEST(CamTwist, ReadsBothFormatsIntoTheForm) {
-    CamTwist xml(fixture("camtwist.xml.plist"));
-    EXPECT_EQ("30", xml.form.txtfldCamTwistFramerate.stringValue());
-    EXPECT_EQ("640x480", xml.form.popupCamTwistVideoSize.title());
-    EXPECT_FALSE(xml.controller->camTwistCustomVideoSize());
-    EXPECT_EQ("", xml.form.txtfldCamTwistCustomWidth.stringValue());
-
-    CamTwist binary(fixture("camtwist.bin.plist"));
-    EXPECT_EQ("29.97", binary.form.txtfldCamTwistFramerate.stringValue());
-    EXPECT_EQ("1000", binary.form.txtfldCamTwistCustomWidth.stringValue());
-    EXPECT_EQ("700", binary.form.txtfldCamTwistCustomHeight.stringValue());
-    EXPECT_TRUE(binary.controller->camTwistCustomVideoSize());
-    EXPECT_EQ(12u, binary.controller->camTwistPrefs().size());
+TEST(CamTwist, ReadsWhatItCanOfBothFormatsIntoTheForm) {
+    EXPECT_EQ(12u, CamTwist(fixture("camtwist.bin.plist")).controller->camTwistPrefs().size());
+    // No ", " inside the braces, wrong types, multi-byte braces dropped whole, one character.
+    for (const auto& [prefs, shown] : std::vector<std::pair<std::string, std::string>>{
+             {fixture("camtwist.bin.plist"), "29.97 custom 1000x700"},
+             {fixture("camtwist.xml.plist"), "30 640x480 x"},
+             {sizePlist("<string>{640x480}</string>", "<real>30.0</real>"), "30 640x480 x"},
+             {sizePlist("<integer>640</integer>", "<string>30</string>"), " custom x"},
+             {sizePlist("<string>«800, 600»</string>"), "30 custom 800x600"},
+             {sizePlist("<string>é</string>"), "30 custom x"}})
+        EXPECT_EQ(shown, CamTwist(prefs).shown()) << prefs;
 }
 
-TEST(CamTwist, OddStoredValuesShowWhatCanBeRead) {
-    CamTwist noSeparator(sizePlist("<string>{640x480}</string>", "<real>30.0</real>"));
-    EXPECT_EQ("640x480", noSeparator.form.popupCamTwistVideoSize.title());
-    EXPECT_EQ("30", noSeparator.form.txtfldCamTwistFramerate.stringValue());
+TEST(CamTwist, SyncCopiesTheFmleSizeOnlyWhenSwitchedOn) {
+    CamTwist c(sizePlist("<string>{1000, 700}</string>"));
+    c.form.popupFMLEVideoInputSize.selectItemWithTitle("640x480");
+    c.controller->setSyncVideoSize(true);
+    EXPECT_EQ("30 640x480 1000x700", c.shown());  // the custom fields stay
+    c.form.popupFMLEVideoInputSize.selectItemWithTitle("160x120");
+    c.controller->setSyncVideoSize(false);
+    EXPECT_EQ("30 640x480 1000x700", c.shown());
+    c.controller->setSyncVideoSize(true);
+    EXPECT_EQ("30 custom 160x120", c.shown());
+    c.controller->camTwistVideoSizeSelected();
+    EXPECT_EQ("30 640x480 x", c.shown());
+}
 
-    CamTwist wrongTypes(sizePlist("<integer>640</integer>", "<string>30</string>"));
-    EXPECT_EQ("", wrongTypes.form.txtfldCamTwistFramerate.stringValue());
-    EXPECT_EQ("", wrongTypes.form.txtfldCamTwistCustomWidth.stringValue());
-    EXPECT_TRUE(wrongTypes.controller->camTwistCustomVideoSize());
+TEST(CamTwist, SaveKeepsEveryOtherKeyWithThePreviousFileAsBackup) {
+    const std::string original = fixture("camtwist.bin.plist");
+    CamTwist c(original);
+    const auto privateFile = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(c.path, privateFile);
+    // Neither a standard nor a custom size chosen: the stored size stays.
+    PlistDictionary expected = c.controller->camTwistPrefs();
+    expected.setInteger("frameRate", 29);
+    expected.setBoolean("usingCustomVideoSize", false);
+    c.form.txtfldCamTwistFramerate.setStringValue("29.97");
+    c.controller->setCamTwistCustomVideoSize(false);
+    c.form.popupCamTwistVideoSize.selectItemAtIndex(-1);
+    EXPECT_EQ(Kind::saved, c.save());
+    EXPECT_EQ(original, readFile(c.backup));
+    EXPECT_EQ(expected, c.saved());
+    EXPECT_EQ(privateFile, fs::status(c.path).permissions());
 
-    // Multi-byte characters at the ends are dropped whole.
-    CamTwist wide(sizePlist("<string>«800, 600»</string>"));
-    EXPECT_EQ("800", wide.form.txtfldCamTwistCustomWidth.stringValue());
-    EXPECT_EQ("600", wide.form.txtfldCamTwistCustomHeight.stringValue());
-    CamTwist single(sizePlist("<string>é</string>"));
-    EXPECT_EQ("", single.form.txtfldCamTwistCustomWidth.stringValue());
+    const std::string first = readFile(c.path);
+    c.form.txtfldCamTwistFramerate.setStringValue("abc");
+    c.form.popupCamTwistVideoSize.selectItemWithTitle("320x240");
+    c.save();
+    EXPECT_EQ(first, readFile(c.backup));
+    EXPECT_EQ("0", c.saved().numberText("frameRate"));
+    EXPECT_EQ("{320, 240}", c.saved().string("videoSize"));
+    c.controller->setCamTwistCustomVideoSize(true);
+    c.form.txtfldCamTwistCustomWidth.setStringValue("");
+    c.form.txtfldCamTwistCustomHeight.setStringValue("");
+    c.save();
+    EXPECT_EQ("{, }", c.saved().string("videoSize"));
+}
 
-    // A string holding a NUL reads up to it (libplist's own getter aborts on it), and is never
-    // written back raw, which would make the whole file unreadable.
-    const std::string withNul = sizePlist(std::string("<string>{1\0, 2}</string>", 24));
-    CamTwist nul(withNul);
-    EXPECT_EQ("{1", nul.controller->camTwistPrefs().string("videoSize"));
-    nul.controller->camTwistSaveConfig();  // the size is rewritten: what was read saves fine
-    EXPECT_EQ(Outcome::Kind::saved, nul.controller->lastOutcome().kind);
-    std::string other = sizePlist("<string>{640, 480}</string>");
-    other.replace(other.find("keep"), 4, std::string("k\0p", 3));
-    nul.home.write(kPrefs, other);
-    Tolvane again(nul.form, nul.devices);
-    again.awakeFromNib();
-    again.camTwistSaveConfig();
-    EXPECT_EQ(Outcome::Kind::unwritableText, again.lastOutcome().kind);
-    EXPECT_EQ("autoload", again.lastOutcome().detail);
-    EXPECT_EQ(other, readFile(nul.path));
+TEST(CamTwist, SaveNeverCreatesLosesOrReplacesAFileItCouldNotRead) {
+    CamTwist missing(std::nullopt);
+    EXPECT_EQ(Kind::noPreferenceFile, missing.save());
+    EXPECT_FALSE(fs::exists(missing.path) || fs::exists(missing.backup));
+
+    // A NUL ends the text read; the size holding one is rewritten, a kept value is refused.
+    std::string nul = sizePlist("<string>{1\0, 2}</string>"s);
+    nul.replace(nul.find("keep"), 4, "k\0p"s);
+    CamTwist c(nul);
+    EXPECT_EQ("{1", c.controller->camTwistPrefs().string("videoSize"));
+    EXPECT_EQ(Kind::unwritableText, c.save());
+    EXPECT_EQ("autoload", c.controller->lastOutcome().detail);
+    EXPECT_EQ(nul, readFile(c.path));
 
     // Too short, no plist, an array, nested deeper than any CamTwist file, cut short.
     std::string deep = "<plist><dict><key>a</key>";
     for (int i = 0; i < 300; ++i)
         deep += "<array>";
-    for (const std::string& broken : {std::string("bplist0"), std::string("not a plist at all"),
-                                      std::string("<plist><array/></plist>"), deep,
-                                      fixture("camtwist.bin.plist").substr(0, 200)}) {
+    for (const std::string& broken : {"bplist0"s, "not a plist at all"s, "<plist><array/></plist>"s,
+                                      deep, fixture("camtwist.bin.plist").substr(0, 200)}) {
         CamTwist none(broken);
         EXPECT_EQ(0u, none.controller->camTwistPrefs().size()) << broken;
-        EXPECT_TRUE(none.controller->camTwistCustomVideoSize());
-        // A file that could not be read is not replaced by the three keys alone.
-        none.controller->camTwistSaveConfig();
-        EXPECT_EQ(Outcome::Kind::unreadablePreferenceFile, none.controller->lastOutcome().kind);
+        EXPECT_EQ(Kind::unreadablePreferenceFile, none.save());
         EXPECT_EQ(broken, readFile(none.path));
         EXPECT_FALSE(fs::exists(none.backup));
     }
-}
 
-TEST(CamTwist, SyncCopiesTheFmleSizeOrFillsTheCustomFields) {
-    CamTwist c(sizePlist("<string>{1000, 700}</string>"));
-    c.form.popupFMLEVideoInputSize.selectItemWithTitle("640x480");
-    c.controller->setSyncVideoSize(true);
-    EXPECT_EQ("640x480", c.form.popupCamTwistVideoSize.title());
-    EXPECT_FALSE(c.controller->camTwistCustomVideoSize());
-    EXPECT_EQ("1000", c.form.txtfldCamTwistCustomWidth.stringValue());  // kept
-
-    c.form.popupFMLEVideoInputSize.selectItemWithTitle("160x120");
-    EXPECT_EQ("640x480", c.form.popupCamTwistVideoSize.title());  // only when switched on
-    c.controller->setSyncVideoSize(true);
-    EXPECT_EQ("160", c.form.txtfldCamTwistCustomWidth.stringValue());
-    EXPECT_EQ("120", c.form.txtfldCamTwistCustomHeight.stringValue());
-    EXPECT_TRUE(c.controller->camTwistCustomVideoSize());
-
-    c.controller->camTwistVideoSizeSelected();
-    EXPECT_EQ("", c.form.txtfldCamTwistCustomWidth.stringValue());
-    EXPECT_FALSE(c.controller->camTwistCustomVideoSize());
-}
-
-TEST(CamTwist, SaveKeepsEveryOtherKeyAndTheBackupHoldsThePreviousFile) {
-    const std::string original = fixture("camtwist.bin.plist");
-    CamTwist c(original);
-    const PlistDictionary before = c.controller->camTwistPrefs();
-    ::chmod(c.path.c_str(), 0600);
-    c.form.txtfldCamTwistFramerate.setStringValue("29.97");
-    c.form.popupCamTwistVideoSize.selectItemWithTitle("320x240");
-    c.controller->camTwistVideoSizeSelected();
-    c.controller->camTwistSaveConfig();
-
-    EXPECT_EQ(original, readFile(c.backup));
-    PlistDictionary saved = c.saved();
-    EXPECT_EQ("29", saved.numberText("frameRate"));
-    EXPECT_EQ("{320, 240}", saved.string("videoSize"));
-    EXPECT_EQ(false, saved.boolean("usingCustomVideoSize"));
-    // Apart from the three keys, what was read is what is written.
-    PlistDictionary expected = before;
-    expected.setInteger("frameRate", 29);
-    expected.setString("videoSize", "{320, 240}");
-    expected.setBoolean("usingCustomVideoSize", false);
-    EXPECT_EQ(expected, saved);
-    struct stat info {};
-    ::stat(c.path.c_str(), &info);
-    EXPECT_EQ(0600u, info.st_mode & 07777);
-
-    const std::string first = readFile(c.path);
-    c.controller->setCamTwistCustomVideoSize(true);
-    c.form.txtfldCamTwistFramerate.setStringValue("abc");
-    c.controller->camTwistSaveConfig();
-    EXPECT_EQ(first, readFile(c.backup));
-    EXPECT_EQ("0", c.saved().numberText("frameRate"));
-    EXPECT_EQ("{, }", c.saved().string("videoSize"));
-
-    // With no standard size chosen and no custom size, the stored size stays.
-    c.form.txtfldCamTwistCustomWidth.setStringValue("800");
-    c.form.txtfldCamTwistCustomHeight.setStringValue("600");
-    c.controller->camTwistSaveConfig();
-    c.controller->setCamTwistCustomVideoSize(false);
-    c.form.popupCamTwistVideoSize.selectItemAtIndex(-1);
-    c.controller->camTwistSaveConfig();
-    EXPECT_EQ("{800, 600}", c.saved().string("videoSize"));
-    EXPECT_EQ(2u, c.filesInFolder());
-}
-
-TEST(CamTwist, SaveNeverCreatesLosesOrHalfWritesTheFile) {
-    CamTwist missing(std::nullopt);
-    missing.controller->camTwistSaveConfig();
-    EXPECT_FALSE(fs::exists(missing.path));
-    EXPECT_FALSE(fs::exists(missing.backup));
-
-    EXPECT_EQ(Outcome::Kind::noPreferenceFile, missing.controller->lastOutcome().kind);
-
-    const std::string original = sizePlist("<string>{640, 480}</string>");
     // A backup that cannot be replaced stops the save; a refused hard link falls back to a copy.
+    const std::string original = sizePlist("<string>{640, 480}</string>");
     CamTwist locked(original);
     locked.home.write(kBackup, "old backup");
     locked.ops.failOnPath(FailingFileOps::Call::rename, ".bak");
-    locked.controller->camTwistSaveConfig();
+    EXPECT_NE(Kind::saved, locked.save());
     EXPECT_EQ(original, readFile(locked.path));
     EXPECT_EQ("old backup", readFile(locked.backup));
-    EXPECT_EQ(2u, locked.filesInFolder());
+    EXPECT_EQ(2u, testing::entryCount(locked.home.preferencesFolder()));
     CamTwist noLinks(original);
     noLinks.ops.failOnPath(FailingFileOps::Call::link, ".tolvane-", EXDEV);
-    noLinks.controller->camTwistSaveConfig();
-    EXPECT_TRUE(noLinks.controller->lastOutcome().ok());
+    EXPECT_EQ(Kind::saved, noLinks.save());
     EXPECT_EQ(original, readFile(noLinks.backup));
     EXPECT_TRUE(noLinks.saved().contains("usingCustomVideoSize"));
 }
