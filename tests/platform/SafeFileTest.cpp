@@ -103,10 +103,11 @@ TEST(SafeFile, AReplacedFileKeepsItsIdentityAndNeverWidensAccess) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        const bool ok = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 &&
-                        ::setuid(kNobody) == 0 &&
-                        replaceFile(f.ops, locked, "new").kind == Kind::writeProtected &&
-                        replaceFile(f.ops, shared, "new").ok();
+        const bool ok =
+            ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
+            replaceFile(f.ops, locked, "new").kind == Kind::writeProtected &&
+            replaceWithBackup(f.ops, shared, locked, "x").kind == Kind::writeProtected &&
+            replaceFile(f.ops, shared, "new").ok();
         ::_exit(ok ? 0 : 1);
     }
     int status = -1;
@@ -161,10 +162,10 @@ TEST(SafeFile, StaleTemporariesGoAndNothingElse) {
     const std::string stale = temporaryName(gone, "0123abcd");
     f.put(stale, "interrupted");
     for (const std::string& nearMiss :
-         {temporaryName(::getpid(), "0123abcd"), stale + "0", stale.substr(1),
-          temporaryName(gone, "0123ABCD"), temporaryName(gone, "0123abcd", "%08X"),
-          temporaryName(gone, "0123abcd", "%x"), temporaryName(0, "0123abcd"),
-          ".Talk.xml.tolvane-" + std::to_string(gone) + "-0"})
+         {temporaryName(::getpid(), "0123abcd"), temporaryName(::getppid(), "0123abcd"),
+          stale + "0", "_" + stale.substr(1), temporaryName(gone, "0123ABCD"),
+          temporaryName(gone, "0123abcd", "%08X"), temporaryName(gone, "0123abcd", "%x"),
+          temporaryName(0, "0123abcd"), ".Talk.xml.tolvane-" + std::to_string(gone) + "-0"})
         f.put(nearMiss, "not a stale temporary");
     fs::create_symlink(f.path(stale), f.path(temporaryName(gone, "0123abcf")));
     const std::size_t entries = entryCount(f.home.path());
