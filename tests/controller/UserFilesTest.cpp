@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <random>
 #include <set>
 
@@ -18,26 +17,24 @@
 namespace tolvane {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 using testing::entryCount;
-using testing::fixture;
 using testing::readFile;
 
-const char* kProfiles = "Library/Application Support/Adobe/Flash Media Live Encoder 3.2/";
+const char* kProfile = "Library/Application Support/Adobe/Flash Media Live Encoder 3.2/Talk.xml";
 const char* kPrefs = "Library/Preferences/com.allocinit.CamTwist.plist";
 const char* kBackup = "Library/Preferences/com.allocinit.CamTwist.bak";
 
-// A started program over one profile and a CamTwist file; save(i) writes both with one of two
-// sets of values.
+// A started program over a profile, a CamTwist file and its backup; save(i) writes both files
+// with one of two sets of values.
 struct Program {
-    explicit Program(const std::string& profile = fixture("vp6-utf8.xml"),
-                     const std::string& prefs = fixture("camtwist.xml.plist")) {
-        home.write(std::string(kProfiles) + "Talk.xml", profile);
-        home.write(kPrefs, prefs);
+    Program() {
+        home.write(kProfile, testing::fixture("vp6-utf8.xml"));
+        home.write(kPrefs, testing::fixture("camtwist.xml.plist"));
+        home.write(kBackup, "old backup");
         controller = std::make_unique<Tolvane>(form, devices, ops);
         controller->awakeFromNib();
         controller->applicationDidFinishLaunching();
-        controller->setSyncFrameRate(false);  // so that the typed frame rate is the one saved
     }
     void save(int variant) {
         form.comboboxFMLEVideoOutputBitrate.setStringValue(variant ? "200" : "100");
@@ -46,8 +43,13 @@ struct Program {
         form.txtfldCamTwistFramerate.setStringValue(variant ? "25" : "15");
         controller->camTwistSaveConfig();
     }
-    std::string profile() const { return readFile(home.profileFolder() / "Talk.xml"); }
+    std::string profile() const { return readFile(home.path() / kProfile); }
     std::string prefs() const { return readFile(home.path() / kPrefs); }
+    std::string backup() const { return readFile(home.path() / kBackup); }
+    // Entries beside the three files: temporary files a save left.
+    std::size_t leftovers() const {
+        return entryCount(home.profileFolder()) + entryCount(home.preferencesFolder()) - 3;
+    }
 
     testing::TempHome home;
     Form form = standardForm();
@@ -57,30 +59,25 @@ struct Program {
 };
 
 TEST(UserFiles, AFailedCallAnywhereInASaveLeavesEachFileOldOrNew) {
-    Program done;
-    const std::string oldProfile = done.profile(), oldPrefs = done.prefs();
-    done.save(1);
-    const std::string newProfile = done.profile(), newPrefs = done.prefs();
+    Program reference;
+    const std::string oldProfile = reference.profile(), oldPrefs = reference.prefs();
+    reference.save(1);
+    const std::string newProfile = reference.profile(), newPrefs = reference.prefs();
     int failed = 0;
     for (int error : {EIO, ENOSPC, EEXIST})
         for (int n = 1;; ++n, ++failed) {
+            SCOPED_TRACE("call " + std::to_string(n) + ", errno " + std::to_string(error));
             Program p;
-            const fs::path backup = p.home.write(kBackup, "old backup");
-            p.ops.reset();
             p.ops.failNthOfAny(n, error);
             p.save(1);
-            EXPECT_TRUE(p.profile() == oldProfile || p.profile() == newProfile) << "call " << n;
-            EXPECT_TRUE(p.prefs() == oldPrefs || p.prefs() == newPrefs) << "call " << n;
-            EXPECT_EQ(1u, entryCount(p.home.profileFolder())) << "call " << n;
-            EXPECT_EQ(fs::exists(backup) ? 2u : 1u, entryCount(p.home.preferencesFolder()));
-            if (!p.ops.failed()) {
-                EXPECT_EQ(newProfile, p.profile());
-                EXPECT_EQ(newPrefs, p.prefs());
-                EXPECT_EQ(oldPrefs, readFile(backup));
-                break;
-            }
-            EXPECT_TRUE(!fs::exists(backup) || readFile(backup) == "old backup" ||
-                        readFile(backup) == oldPrefs);
+            const bool done = !p.ops.failed();  // then both files must be new
+            EXPECT_TRUE(p.profile() == newProfile || (!done && p.profile() == oldProfile));
+            EXPECT_TRUE(p.prefs() == newPrefs || (!done && p.prefs() == oldPrefs));
+            // Whenever the file is new, the backup holds its previous content.
+            EXPECT_TRUE(p.backup() == oldPrefs ||
+                        (p.prefs() == oldPrefs && p.backup() == "old backup"));
+            EXPECT_EQ(0u, p.leftovers());
+            if (done) break;
         }
     std::cout << failed << " calls failed, every file old or new\n";
 }
@@ -94,15 +91,11 @@ TEST(UserFiles, SurviveTheProcessBeingKilledAnywhereInASave) {
         profiles.insert(p.profile());
         prefs.insert(p.prefs());
     }
-    ASSERT_EQ(3u, profiles.size());
-    ASSERT_EQ(3u, prefs.size());
-    const auto saveTime = std::chrono::duration_cast<std::chrono::microseconds>(
-                              std::chrono::steady_clock::now() - before) /
-                          2;
-
+    ASSERT_EQ(6u, profiles.size() + prefs.size());  // three contents of each file
+    // Kills land within the time of two saves after the child starts saving.
+    std::uniform_int_distribution<long> delay(0, (std::chrono::steady_clock::now() - before) / 1us);
     std::mt19937 random(7);
     constexpr int kKills = 300;
-    std::uniform_int_distribution<long> delay(0, 2 * saveTime.count());
     for (int kill = 0; kill < kKills; ++kill) {
         int started[2];
         ASSERT_EQ(0, ::pipe(started));
@@ -115,33 +108,27 @@ TEST(UserFiles, SurviveTheProcessBeingKilledAnywhereInASave) {
         }
         ::close(started[1]);  // so that a child that dies early ends the read
         char byte;
-        const auto began = ::read(started[0], &byte, 1);
+        ASSERT_EQ(1, ::read(started[0], &byte, 1));
         ::close(started[0]);
-        ASSERT_EQ(1, began);
         ::usleep(static_cast<useconds_t>(delay(random)));
         ::kill(child, SIGKILL);
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(profiles.contains(p.profile())) << "kill " << kill;
-        ASSERT_TRUE(prefs.contains(p.prefs())) << "kill " << kill;
+        ::waitpid(child, nullptr, 0);
+        ASSERT_TRUE(profiles.contains(p.profile()) && prefs.contains(p.prefs())) << "kill " << kill;
     }
     // Each temporary file left behind is a kill that landed inside a write.
-    const auto interrupted =
-        entryCount(p.home.profileFolder()) - 1 + entryCount(p.home.preferencesFolder()) - 2;
+    const std::size_t interrupted = p.leftovers();
     EXPECT_GT(interrupted, 0u);
     std::cout << kKills << " kills, " << interrupted << " inside a write, no file lost\n";
 
     // The next start clears what the killed saves left before it lists the profiles.
     Tolvane next(p.form, p.devices);
     EXPECT_EQ(std::vector<std::string>{"Talk"}, next.fmleProfiles());
-    EXPECT_EQ(2u, entryCount(p.home.preferencesFolder()));
+    EXPECT_EQ(0u, p.leftovers());
 }
 
 TEST(UserFiles, StayAsTheyWereWhenTheDiskFills) {
     Program p;
     const std::string profile = p.profile(), prefs = p.prefs();
-    const auto profileEntries = entryCount(p.home.profileFolder());
-    const auto prefsEntries = entryCount(p.home.preferencesFolder());
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -156,8 +143,7 @@ TEST(UserFiles, StayAsTheyWereWhenTheDiskFills) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(profile, p.profile());
     EXPECT_EQ(prefs, p.prefs());
-    EXPECT_EQ(profileEntries, entryCount(p.home.profileFolder()));
-    EXPECT_EQ(prefsEntries, entryCount(p.home.preferencesFolder()));
+    EXPECT_EQ(0u, p.leftovers());
 }
 
 }  // namespace

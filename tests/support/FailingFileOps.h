@@ -9,51 +9,83 @@
 
 namespace tolvane {
 
-// The fault-injection seam of the file layer: passes every call through to the system, except
-// the ones chosen to fail with a chosen errno: the n-th call overall, or every call of a kind on a
-// path containing a text (a call on a descriptor goes by the path it was opened with). Tests run
-// as root too, where permission bits stop no write, so refused writes and undeletable files are
-// made here.
+// The fault-injection seam of the file layer: passes every call a save makes through to the
+// system, except the ones chosen to fail with a chosen errno: the n-th call from now, or every
+// call of a kind on a path containing a text (a call on a descriptor goes by the path it was
+// opened with). Tests run as root too, where permission bits stop no write, so refused writes
+// are made here.
 class FailingFileOps : public FileOps {
   public:
-    enum class Call { open, write, rename, link, unlink, xattr, other };
+    enum class Call { write, rename, link, xattr, other };
 
-    void failNthOfAny(int n, int error = EIO) { nth_ = n, nthError_ = error; }
-    // Adds to the rules set before; an empty text matches every path.
+    void failNthOfAny(int n, int error = EIO) { nth_ = seen_ + n, nthError_ = error; }
+    // Adds to the rules set before.
     void failOnPath(Call call, std::string pathPart, int error = EACCES) {
         rules_.push_back({call, std::move(pathPart), error});
     }
-    void reset() { *this = FailingFileOps(); }
     bool failed() const { return failed_; }
 
-    int open(const std::string& path, int flags, mode_t mode = 0) override;
-    ssize_t read(int fd, void* buffer, size_t size) override;
-    ssize_t write(int fd, const void* data, size_t size) override;
-    int fsync(int fd) override;
-    int fchmod(int fd, mode_t mode) override;
-    int fchown(int fd, uid_t owner, gid_t group) override;
-    int fstat(int fd, struct stat* info) override;
-    int close(int fd) override;
-    int stat(const std::string& path, struct stat* info) override;
-    int lstat(const std::string& path, struct stat* info) override;
-    ssize_t readlink(const std::string& path, char* buffer, size_t size) override;
-    int access(const std::string& path, int mode) override;
-    int rename(const std::string& from, const std::string& to) override;
-    int link(const std::string& from, const std::string& to) override;
-    int unlink(const std::string& path) override;
-    int readFolder(const std::string& path, std::vector<std::string>& names) override;
-    ssize_t listxattr(const std::string& path, char* names, size_t size) override;
-    ssize_t getxattr(const std::string& path, const std::string& name, void* value,
-                     size_t size) override;
-    ssize_t fgetxattr(int fd, const std::string& name, void* value, size_t size) override;
-    int fsetxattr(int fd, const std::string& name, const void* value, size_t size) override;
-    int fremovexattr(int fd, const std::string& name) override;
-    int moveToTrash(const std::string& path) override;
+    int open(const std::string& path, int flags, mode_t mode = 0) override {
+        const int fd = fails(Call::other, path) ? -1 : FileOps::open(path, flags, mode);
+        if (fd >= 0) opened_[fd] = path;
+        return fd;
+    }
+    ssize_t write(int fd, const void* data, size_t size) override {
+        return fails(Call::write, fd) ? -1 : FileOps::write(fd, data, size);
+    }
+    int fsync(int fd) override { return fails(Call::other, fd) ? -1 : FileOps::fsync(fd); }
+    int fchmod(int fd, mode_t mode) override {
+        return fails(Call::other, fd) ? -1 : FileOps::fchmod(fd, mode);
+    }
+    int fstat(int fd, struct stat* info) override {
+        return fails(Call::other, fd) ? -1 : FileOps::fstat(fd, info);
+    }
+    // Closed even when it reports failure, as close(2) does.
+    int close(int fd) override {
+        if (!fails(Call::other, fd)) return FileOps::close(fd);
+        const int error = errno;
+        FileOps::close(fd);
+        return errno = error, -1;
+    }
+    int stat(const std::string& path, struct stat* info) override {
+        return fails(Call::other, path) ? -1 : FileOps::stat(path, info);
+    }
+    int lstat(const std::string& path, struct stat* info) override {
+        return fails(Call::other, path) ? -1 : FileOps::lstat(path, info);
+    }
+    int access(const std::string& path, int mode) override {
+        return fails(Call::other, path) ? -1 : FileOps::access(path, mode);
+    }
+    int rename(const std::string& from, const std::string& to) override {
+        return fails(Call::rename, to) ? -1 : FileOps::rename(from, to);
+    }
+    int link(const std::string& from, const std::string& to) override {
+        return fails(Call::link, to) ? -1 : FileOps::link(from, to);
+    }
+    int unlink(const std::string& path) override {
+        return fails(Call::other, path) ? -1 : FileOps::unlink(path);
+    }
+    ssize_t listxattr(const std::string& path, char* names, size_t size) override {
+        return fails(Call::xattr, path) ? -1 : FileOps::listxattr(path, names, size);
+    }
+    ssize_t fgetxattr(int fd, const std::string& name, void* value, size_t size) override {
+        return fails(Call::xattr, fd) ? -1 : FileOps::fgetxattr(fd, name, value, size);
+    }
+    int fsetxattr(int fd, const std::string& name, const void* value, size_t size) override {
+        return fails(Call::xattr, fd) ? -1 : FileOps::fsetxattr(fd, name, value, size);
+    }
 
   private:
     // Counts the call; true, with errno set, when it must fail.
-    bool fails(Call call, const std::string& path = {});
     bool fails(Call call, int fd) { return fails(call, opened_[fd]); }
+    bool fails(Call call, const std::string& path) {
+        int error = ++seen_ == nth_ ? nthError_ : 0;
+        for (const Rule& rule : rules_)
+            if (call == rule.call && path.find(rule.pathPart) != std::string::npos)
+                error = rule.error;
+        if (error != 0) errno = error, failed_ = true;
+        return error != 0;
+    }
 
     struct Rule {
         Call call;

@@ -7,60 +7,46 @@
 
 namespace tolvane::testing {
 
+namespace fs = std::filesystem;
+
 TempHome::TempHome() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tolvane-home-XXXXXX").string();
+    std::string pattern = (fs::temp_directory_path() / "tolvane-home-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
-    if (const char* home = std::getenv("HOME")) {
-        hadHome_ = true;
-        previousHome_ = home;
-    }
+    if (const char* home = std::getenv("HOME")) previousHome_ = home;
     setenv("HOME", path_.c_str(), 1);
 }
 
 TempHome::~TempHome() {
-    if (hadHome_) {
-        setenv("HOME", previousHome_.c_str(), 1);
-    } else {
-        unsetenv("HOME");
-    }
+    previousHome_ ? setenv("HOME", previousHome_->c_str(), 1) : unsetenv("HOME");
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    fs::remove_all(path_, ignored);
 }
 
-std::filesystem::path TempHome::profileFolder() const {
-    auto folder = path_ / "Library/Application Support/Adobe/Flash Media Live Encoder 3.2";
-    std::filesystem::create_directories(folder);
-    return folder;
+fs::path TempHome::folder(const char* relative) const {
+    fs::create_directories(path_ / relative);
+    return path_ / relative;
 }
 
-std::filesystem::path TempHome::preferencesFolder() const {
-    auto folder = path_ / "Library/Preferences";
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-std::filesystem::path TempHome::write(const std::filesystem::path& relative,
-                                      const std::string& bytes) const {
-    const auto file = path_ / relative;
-    std::filesystem::create_directories(file.parent_path());
+fs::path TempHome::write(const fs::path& relative, const std::string& bytes) const {
+    const fs::path file = path_ / relative;
+    fs::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << bytes;
     return file;
 }
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
+std::string readFile(const fs::path& path) {
+    std::ostringstream content;  // empty for a folder or a missing file
+    content << std::ifstream(path, std::ios::binary).rdbuf();
     return content.str();
 }
 
-std::size_t entryCount(const std::filesystem::path& folder) {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+std::size_t entryCount(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
 std::string fixture(const std::string& name) {
-    return readFile(std::filesystem::path(TOLVANE_FIXTURES) / name);
+    return readFile(fs::path(TOLVANE_FIXTURES) / name);
 }
 
 }  // namespace tolvane::testing

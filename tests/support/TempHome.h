@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace tolvane::testing {
@@ -16,17 +17,19 @@ class TempHome {
 
     const std::filesystem::path& path() const { return path_; }
     // The FMLE profile folder and CamTwist's preference folder under this home; created on call.
-    std::filesystem::path profileFolder() const;
-    std::filesystem::path preferencesFolder() const;
-
+    std::filesystem::path profileFolder() const {
+        return folder("Library/Application Support/Adobe/Flash Media Live Encoder 3.2");
+    }
+    std::filesystem::path preferencesFolder() const { return folder("Library/Preferences"); }
     // Writes a file below the home folder, creating its folders.
     std::filesystem::path write(const std::filesystem::path& relative,
                                 const std::string& bytes) const;
 
   private:
+    std::filesystem::path folder(const char* relative) const;
+
     std::filesystem::path path_;
-    std::string previousHome_;
-    bool hadHome_ = false;
+    std::optional<std::string> previousHome_;
 };
 
 std::string readFile(const std::filesystem::path& path);
