@@ -56,6 +56,12 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
                 return tr("Saved CamTwist's settings (%1; the previous file is kept as a backup)")
                     .arg(file);
             return tr("Saved %1 (%2)").arg(name, QFileInfo(decoded(outcome.path)).fileName());
+        case Kind::merged:
+            return tr("Saved %1 (%2), also keeping the changes made to it meanwhile")
+                .arg(name, QFileInfo(decoded(outcome.path)).fileName());
+        case Kind::recreated:
+            return tr("Saved %1 (%2) anew: its file had been removed meanwhile")
+                .arg(name, QFileInfo(decoded(outcome.path)).fileName());
         case Kind::trashed:
             return tr("Removed %1 (moved to the trash)").arg(name);
         case Kind::deleted:
@@ -92,6 +98,10 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
                 tr("CamTwist's settings file and its backup %1 are one file").arg(file));
         case Kind::backupNotAFile:
             return notDone.arg(tr("the backup %1 is not a file").arg(file));
+        case Kind::conflict:
+            return notDone.arg(tr("%1 was changed meanwhile in the same places").arg(file));
+        case Kind::tooLarge:
+            return notDone.arg(tr("%1 is too large").arg(file));
         case Kind::writeProtected:
             return notDone.arg(tr("%1 is write-protected").arg(file));
         case Kind::notAFile:

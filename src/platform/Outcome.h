@@ -11,6 +11,8 @@ struct Outcome {
     enum class Kind : std::uint8_t {
         // Done as asked.
         saved,
+        merged,     // saved; the file had changed on disk meanwhile, and those changes are kept
+        recreated,  // saved; the file had been removed on disk meanwhile, and is written anew
         trashed,
         deleted,
         // Refused before any file was touched.
@@ -24,9 +26,11 @@ struct Outcome {
         unwritableText,            // detail: the key whose text XML cannot carry
         backupIsSameFile,          // the preference file and its backup are one file
         backupNotAFile,            // the backup path holds a folder or the like
+        conflict,                  // values changed both here and in the file on disk
         // Refused or failed by the file system; error holds the errno.
         writeProtected,
         notAFile,
+        tooLarge,  // larger than any file of its kind
         nameTooLong,
         diskFull,
         missing,
@@ -39,7 +43,8 @@ struct Outcome {
     std::string detail;  // the element or key concerned, where there is one
 
     bool ok() const {
-        return kind == Kind::saved || kind == Kind::trashed || kind == Kind::deleted;
+        return kind == Kind::saved || kind == Kind::merged || kind == Kind::recreated ||
+               kind == Kind::trashed || kind == Kind::deleted;
     }
 
     // The outcome an errno from a file call stands for.

@@ -245,14 +245,17 @@ class StagedFile {
 
 }  // namespace
 
-std::optional<std::string> readRegularFile(FileOps& ops, const std::string& path,
-                                           std::size_t maxBytes) {
+tl::expected<std::string, Outcome> readRegularFile(FileOps& ops, const std::string& path,
+                                                   std::size_t maxBytes) {
+    const auto failed = [&](Outcome::Kind kind) { return tl::unexpected(outcomeOf(kind, path)); };
     // O_NONBLOCK so that a FIFO named like the file cannot hang us before fstat says what it is.
     Descriptor file(ops, ops.open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY));
-    if (file.get() < 0) return std::nullopt;
+    if (file.get() < 0) return tl::unexpected(Outcome::fromErrno(errno, path));
     struct stat info {};
-    if (ops.fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) return std::nullopt;
+    if (ops.fstat(file.get(), &info) != 0) return tl::unexpected(Outcome::fromErrno(errno, path));
+    if (!S_ISREG(info.st_mode)) return failed(Outcome::Kind::notAFile);
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        return failed(Outcome::Kind::tooLarge);
 
     // Read into the string itself, one byte beyond the size fstat gave, so that a file that grew
     // meanwhile is still read whole.
@@ -260,18 +263,18 @@ std::optional<std::string> readRegularFile(FileOps& ops, const std::string& path
     std::size_t used = 0;
     for (;;) {
         if (used == content.size()) {
-            if (content.size() > maxBytes) return std::nullopt;
+            if (content.size() > maxBytes) return failed(Outcome::Kind::tooLarge);
             content.resize(std::min(content.size() * 2, maxBytes + 1));
         }
         const ssize_t got = ops.read(file.get(), content.data() + used, content.size() - used);
         if (got < 0) {
             if (errno == EINTR) continue;
-            return std::nullopt;
+            return tl::unexpected(Outcome::fromErrno(errno, path));
         }
         if (got == 0) break;
         used += static_cast<std::size_t>(got);
     }
-    if (used > maxBytes) return std::nullopt;
+    if (used > maxBytes) return failed(Outcome::Kind::tooLarge);
     content.resize(used);
     return content;
 }
@@ -420,9 +423,9 @@ Outcome replaceWithBackup(FileOps& ops, const std::string& path, const std::stri
         StagedFile copy(ops, backup);
         int error = copy.linkTo(target);
         if (linkRefused(error)) {
-            errno = EIO;  // for a file that turns out not to be regular after all
             const auto current = readRegularFile(ops, target);
-            error = current ? copy.write(*current, target, file) : errno;
+            error = current ? copy.write(*current, target, file)
+                            : (current.error().error ? current.error().error : EIO);
         }
         if (error == 0) error = copy.commit();
         if (error != 0) return Outcome::fromErrno(error, backup);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tl/expected.hpp>
 #include <vector>
 
 #include "platform/FileOps.h"
@@ -11,10 +12,11 @@
 
 namespace tolvane {
 
-// The whole content of a regular file, or nothing: a missing or unreadable path, a folder, a FIFO
-// or a device (never opened in a way that blocks), or a file larger than maxBytes.
-std::optional<std::string> readRegularFile(FileOps& ops, const std::string& path,
-                                           std::size_t maxBytes = std::size_t{1} << 30);
+// The whole content of a regular file, or why not: a missing or unreadable path (the errno's
+// outcome), a folder, a FIFO or a device (notAFile; never opened in a way that blocks), or a file
+// larger than maxBytes (tooLarge).
+tl::expected<std::string, Outcome> readRegularFile(FileOps& ops, const std::string& path,
+                                                   std::size_t maxBytes = std::size_t{1} << 30);
 
 // The file a path names after following every symlink of its last component; the path itself
 // when it is no link. A relative link target is taken from the link's folder.
