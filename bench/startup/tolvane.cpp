@@ -10,8 +10,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
-    QApplication::setDesktopFileName(QStringLiteral("org.tolvane.Tolvane"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tolvane.Tolvane"),
+    QApplication::setDesktopFileName(QStringLiteral("org.tolvane.tolvane"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tolvane.tolvane"),
                                                  QIcon(QStringLiteral(":/tolvane/tolvane.png"))));
     const tolvane::QtCaptureDevices devices;
     tolvane::TolvaneProgram program(devices);

@@ -39,9 +39,9 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
-    QApplication::setDesktopFileName(QStringLiteral("org.tolvane.Tolvane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tolvane.tolvane"));
     // The installed theme has every size; the built-in PNG serves a build that is not installed.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tolvane.Tolvane"),
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tolvane.tolvane"),
                                                  QIcon(QStringLiteral(":/tolvane/tolvane.png"))));
     const tolvane::QtCaptureDevices devices;
     tolvane::TolvaneProgram program(devices);
