@@ -3,9 +3,11 @@
 #include <plist/plist.h>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -103,9 +105,6 @@ struct KeyText {
     friend bool operator==(const KeyText& a, const KeyText& b) {
         return a.utf16 == b.utf16 && a.bytes == b.bytes;
     }
-    friend bool operator<(const KeyText& a, const KeyText& b) {
-        return a.utf16 != b.utf16 ? b.utf16 : a.bytes < b.bytes;
-    }
 };
 std::optional<KeyText> keyText(const unsigned char* data, uint64_t offset, uint64_t end) {
     const unsigned kind = data[offset] >> 4;
@@ -156,8 +155,23 @@ bool keysAreDistinct(const unsigned char* data, const unsigned char* first, uint
         if (!key) return false;
         keys.push_back(*key);
     }
-    std::sort(keys.begin(), keys.end());
-    return std::adjacent_find(keys.begin(), keys.end()) == keys.end();
+    // Few keys are compared pairwise; many through a table of their hashes, open addressing.
+    constexpr std::size_t kFew = 16;
+    if (keys.size() <= kFew) {
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            for (std::size_t j = i + 1; j < keys.size(); ++j)
+                if (keys[i] == keys[j]) return false;
+        return true;
+    }
+    const std::size_t mask = std::bit_ceil(keys.size() * 2) - 1;
+    std::vector<uint32_t> slots(mask + 1, 0);  // a key's place in `keys` plus one
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        std::size_t slot = (std::hash<std::string_view>{}(keys[i].bytes) ^ keys[i].utf16) & mask;
+        for (; slots[slot]; slot = (slot + 1) & mask)
+            if (keys[slots[slot] - 1] == keys[i]) return false;
+        slots[slot] = static_cast<uint32_t>(i + 1);
+    }
+    return true;
 }
 
 // What the walk over a binary list found.
@@ -480,7 +494,7 @@ void PlistDictionary::setBoolean(const std::string& key, bool value) {
 void PlistDictionary::copyKeyFrom(const PlistDictionary& other, const std::string& key) {
     if (plist_t value = item(other.node_->dict.get(), key))
         plist_dict_set_item(node_->dict.get(), key.c_str(), plist_copy(value));
-    else
+    else if (contains(key))  // libplist asserts that a key it removes is there
         plist_dict_remove_item(node_->dict.get(), key.c_str());
 }
 
