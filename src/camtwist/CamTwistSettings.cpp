@@ -112,18 +112,23 @@ tl::expected<Loaded, Outcome> camTwistPreference(FileOps& ops, const std::string
     Loaded loaded;
     loaded.bytes = std::move(*bytes);
     loaded.prefs = std::move(*prefs);
+    loaded.stored = keyTexts(loaded.prefs);
     return loaded;
 }
 
-bool loadCamTwistProfile(const PlistDictionary& prefs, Form& form) {
-    form.txtfldCamTwistFramerate.setStringValue(prefs.numberText(kFrameRate).value_or(""));
+KeyTexts keyTexts(const PlistDictionary& prefs) {
+    return {keyText(prefs, kFrameRateAt), keyText(prefs, kVideoSizeAt), keyText(prefs, kCustomAt)};
+}
+
+bool loadCamTwistProfile(const KeyTexts& stored, Form& form) {
+    form.txtfldCamTwistFramerate.setStringValue(stored[kFrameRateAt].value_or(""));
 
     // "{640, 480}" is the title 640x480, and so is "{640,480}". A size that cannot be read shows
     // as empty custom fields.
     std::vector<std::string> pieces{""};
-    if (const auto stored = prefs.string(kVideoSize)) {
+    if (const auto& size = stored[kVideoSizeAt]) {
         // Fewer than two characters leave nothing to read.
-        if (const auto rest = withoutFirstCharacter(*stored); !rest.empty()) {
+        if (const auto rest = withoutFirstCharacter(*size); !rest.empty()) {
             pieces = splitAt(withoutLastCharacter(rest), ",");
             for (std::string& piece : pieces)
                 piece = std::string(trimmed(piece));
@@ -142,8 +147,7 @@ bool loadCamTwistProfile(const PlistDictionary& prefs, Form& form) {
 
 void rememberShownValues(Loaded& loaded, const Form& form, bool customVideoSize) {
     loaded.frameRateShown = form.txtfldCamTwistFramerate.stringValue();
-    for (std::size_t at = 0; at < kKeys.size(); ++at)
-        loaded.form[at] = keyText(loaded.prefs, at);
+    loaded.form = loaded.stored;
     loaded.form = formValues(loaded, form, customVideoSize);
 }
 
@@ -172,7 +176,7 @@ std::vector<Change> pendingChanges(const Loaded& loaded, const Form& form, bool 
     std::vector<Change> changes;
     for (std::size_t at = 0; at < kKeys.size(); ++at)
         if (now[at] != loaded.form[at])
-            changes.push_back({kIds[at], keyText(loaded.prefs, at), now[at], std::nullopt});
+            changes.push_back({kIds[at], loaded.stored[at], now[at], std::nullopt});
     return changes;
 }
 
@@ -264,6 +268,7 @@ SaveResult camTwistSaveConfig(FileOps& ops, const std::string& path, Loaded& loa
         outcome.kind = Kind::merged;
     }
     loaded.bytes = std::move(xml);
+    loaded.stored = keyTexts(loaded.prefs);
     return {outcome, {}};
 }
 

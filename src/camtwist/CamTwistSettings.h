@@ -23,11 +23,15 @@ inline constexpr const char* kPreferencePath = "~/Library/Preferences/com.alloci
 // another type has none, as the form cannot show it.
 using KeyTexts = std::array<std::optional<std::string>, 3>;
 
+// The three keys' texts in a dictionary.
+KeyTexts keyTexts(const PlistDictionary& prefs);
+
 // CamTwist's file as last read or written, and the form as it showed it: what the next save
 // starts from.
 struct Loaded {
     std::string bytes;      // the file's bytes
     PlistDictionary prefs;  // the dictionary they hold: the working copy
+    KeyTexts stored;        // its three keys' texts
     // The frame-rate field's text once shown. While the field holds it, the frame rate is the
     // stored number, which may have a fraction no save could write.
     std::string frameRateShown;
@@ -40,9 +44,9 @@ tl::expected<Loaded, Outcome> camTwistPreference(FileOps& ops, const std::string
 
 // Shows the stored frame rate and size. True when the stored size is no standard one: the custom
 // fields then hold it, and the custom size is to be switched on.
-bool loadCamTwistProfile(const PlistDictionary& prefs, Form& form);
+bool loadCamTwistProfile(const KeyTexts& stored, Form& form);
 
-// Remembers the form's values as shown from `loaded.prefs`.
+// Remembers the form's values as shown from `loaded.stored`.
 void rememberShownValues(Loaded& loaded, const Form& form, bool customVideoSize);
 
 // A standard size was picked: the custom fields are emptied (the custom size goes off).

@@ -316,7 +316,7 @@ std::optional<camtwist::Loaded> Tolvane::camTwistPreference() {
 }
 
 void Tolvane::loadCamTwistProfile() {
-    if (camtwist::loadCamTwistProfile(camTwist_->prefs, form_)) setCamTwistCustomVideoSize(true);
+    if (camtwist::loadCamTwistProfile(camTwist_->stored, form_)) setCamTwistCustomVideoSize(true);
     camtwist::rememberShownValues(*camTwist_, form_, camTwistCustomVideoSize_);
 }
 
