@@ -70,6 +70,7 @@ std::optional<std::string> keyText(const PlistDictionary& prefs, std::size_t at)
 
 KeyTexts formValues(const Loaded& loaded, const Form& form, bool customVideoSize) {
     KeyTexts values;
+    // A frame rate still shown as read is the stored number, fraction and type included.
     const std::string& rate = form.txtfldCamTwistFramerate.stringValue();
     values[kFrameRateAt] = rate == loaded.frameRateShown ? loaded.form[kFrameRateAt]
                                                          : std::to_string(integerValue(rate));
