@@ -644,8 +644,8 @@ void MainWindow::removeProfile() {
 }
 
 void MainWindow::saveCamTwistSettings() {
-    controller_.camTwistSaveConfig();
-    report(FileAction::saveCamTwist);
+    const SaveOutcome outcome = controller_.camTwistSaveConfig();
+    say(OutcomeText::of(FileAction::saveCamTwist, outcome), !outcome.ok());
 }
 
 void MainWindow::profilePicked() {

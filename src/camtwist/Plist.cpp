@@ -3,9 +3,11 @@
 #include <plist/plist.h>
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -50,10 +52,30 @@ uint64_t bigEndian(const unsigned char* bytes, std::size_t size) {
     return value;
 }
 
+// The length of a binary object that has one (a string's characters, a container's items) and
+// where its content starts. Nothing when the length runs past `end`.
+struct Length {
+    uint64_t count = 0;
+    uint64_t content = 0;
+};
+std::optional<Length> lengthOf(const unsigned char* data, uint64_t offset, uint64_t end) {
+    uint64_t count = data[offset] & 0xF;
+    uint64_t at = offset + 1;
+    if (count == 0xF) {  // the length follows as an integer object
+        if (at >= end || data[at] >> 4 != 0x1 || (data[at] & 0xF) > 3) return std::nullopt;
+        const std::size_t size = std::size_t{1} << (data[at] & 0xF);
+        if (end - ++at < size) return std::nullopt;
+        count = bigEndian(data + at, size);
+        at += size;
+    }
+    return Length{count, at};
+}
+
 // The object references a binary object holds: none for a scalar; for an array or set its
 // items, for a dictionary its keys and then its values. Nothing when they run past `end`.
 struct References {
     bool container = false;
+    bool dictionary = false;
     const unsigned char* first = nullptr;
     uint64_t count = 0;
 };
@@ -61,30 +83,111 @@ std::optional<References> referencesOf(const unsigned char* data, uint64_t offse
                                        unsigned referenceSize) {
     const unsigned kind = data[offset] >> 4;
     if (kind < 0xA || kind > 0xD) return References{};
-    uint64_t count = data[offset] & 0xF;
-    uint64_t at = offset + 1;
-    if (count == 0xF) {  // the count follows as an integer object
-        if (at >= end || data[at] >> 4 != 0x1 || (data[at] & 0xF) > 3) return std::nullopt;
-        const std::size_t size = std::size_t{1} << (data[at] & 0xF);
-        if (end - ++at < size) return std::nullopt;
-        count = bigEndian(data + at, size);
-        at += size;
-    }
+    const auto length = lengthOf(data, offset, end);
+    if (!length) return std::nullopt;
+    uint64_t count = length->count;
     if (kind == 0xD) {
         if (count > std::numeric_limits<uint64_t>::max() / 2) return std::nullopt;
         count *= 2;
     }
-    if (count > (end - at) / referenceSize) return std::nullopt;
-    return References{true, data + at, count};
+    if (count > (end - length->content) / referenceSize) return std::nullopt;
+    return References{true, kind == 0xD, data + length->content, count};
 }
+
+// A dictionary key as the binary reader makes it, for telling keys apart without decoding them:
+// an ASCII key is its bytes; a UTF-16 key holding a character beyond ASCII is its code units,
+// which convert to UTF-8 one to one. Nothing for a key whose text cannot be told that cheaply
+// (a NUL, bytes beyond ASCII in an ASCII key, UTF-16 that could equal an ASCII key or holds a
+// lone surrogate, no string at all).
+struct KeyText {
+    bool utf16 = false;
+    std::string_view bytes;
+    friend bool operator==(const KeyText& a, const KeyText& b) {
+        return a.utf16 == b.utf16 && a.bytes == b.bytes;
+    }
+};
+std::optional<KeyText> keyText(const unsigned char* data, uint64_t offset, uint64_t end) {
+    const unsigned kind = data[offset] >> 4;
+    if (kind != 0x5 && kind != 0x6) return std::nullopt;
+    const auto length = lengthOf(data, offset, end);
+    const uint64_t unit = kind == 0x6 ? 2 : 1;
+    if (!length || length->count > (end - length->content) / unit) return std::nullopt;
+    const std::string_view bytes(reinterpret_cast<const char*>(data + length->content),
+                                 static_cast<std::size_t>(length->count * unit));
+    if (kind == 0x5) {
+        for (const char c : bytes)
+            if (c <= 0) return std::nullopt;  // NUL, or a byte beyond ASCII
+        return KeyText{false, bytes};
+    }
+    bool beyondAscii = false;
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        const unsigned c =
+            static_cast<unsigned char>(bytes[i]) << 8 | static_cast<unsigned char>(bytes[i + 1]);
+        const bool high = c >= 0xD800 && c < 0xDC00, low = c >= 0xDC00 && c < 0xE000;
+        if (c == 0 || low) return std::nullopt;
+        if (high) {
+            // A high surrogate takes the low one that follows it.
+            if (i + 3 >= bytes.size()) return std::nullopt;
+            const unsigned next = static_cast<unsigned char>(bytes[i + 2]) << 8 |
+                                  static_cast<unsigned char>(bytes[i + 3]);
+            if (next < 0xDC00 || next >= 0xE000) return std::nullopt;
+            i += 2;
+        }
+        beyondAscii = beyondAscii || c >= 0x80;
+    }
+    if (!beyondAscii) return std::nullopt;
+    return KeyText{true, bytes};
+}
+
+// Whether one dictionary's keys, `count` references from `first`, are all told apart: false when
+// two are the same or one cannot be told cheaply.
+bool keysAreDistinct(const unsigned char* data, const unsigned char* first, uint64_t count,
+                     unsigned referenceSize, const unsigned char* offsets, unsigned offsetSize,
+                     uint64_t objects, uint64_t table) {
+    std::vector<KeyText> keys;
+    keys.reserve(static_cast<std::size_t>(count));
+    for (uint64_t i = 0; i < count; ++i) {
+        const uint64_t index = bigEndian(first + i * referenceSize, referenceSize);
+        if (index >= objects) return false;
+        const uint64_t offset = bigEndian(offsets + index * offsetSize, offsetSize);
+        if (offset >= table) return false;
+        const auto key = keyText(data, offset, table);
+        if (!key) return false;
+        keys.push_back(*key);
+    }
+    // Few keys are compared pairwise; many through a table of their hashes, open addressing.
+    constexpr std::size_t kFew = 16;
+    if (keys.size() <= kFew) {
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            for (std::size_t j = i + 1; j < keys.size(); ++j)
+                if (keys[i] == keys[j]) return false;
+        return true;
+    }
+    const std::size_t mask = std::bit_ceil(keys.size() * 2) - 1;
+    std::vector<uint32_t> slots(mask + 1, 0);  // a key's place in `keys` plus one
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        std::size_t slot = (std::hash<std::string_view>{}(keys[i].bytes) ^ keys[i].utf16) & mask;
+        for (; slots[slot]; slot = (slot + 1) & mask)
+            if (keys[slots[slot] - 1] == keys[i]) return false;
+        slots[slot] = static_cast<uint32_t>(i + 1);
+    }
+    return true;
+}
+
+// What the walk over a binary list found.
+enum class Binary : uint8_t {
+    unsafe,        // libplist must not read it
+    safe,          // read it as it is
+    repeatedKeys,  // read it, then merge the keys a dictionary holds more than once
+};
 
 // Whether libplist can read a binary list without harm: every object reached from the top one
 // lies among the objects, none refers back to an object that holds it, containers nest at most
 // kMaxDepth deep and the list expands to at most kMaxNodes nodes. Walks the graph without
-// recursion and each object once.
-bool binaryIsSafe(std::string_view bytes) {
+// recursion and each object once, and looks at each dictionary's keys on the way.
+Binary checkBinary(std::string_view bytes) {
     constexpr std::size_t kHeader = 8, kTrailer = 32;
-    if (bytes.size() < kHeader + kTrailer) return false;
+    if (bytes.size() < kHeader + kTrailer) return Binary::unsafe;
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     const unsigned char* trailer = data + bytes.size() - kTrailer;
     const unsigned offsetSize = trailer[6], referenceSize = trailer[7];
@@ -95,7 +198,7 @@ bool binaryIsSafe(std::string_view bytes) {
     if (offsetSize < 1 || offsetSize > 8 || referenceSize < 1 || referenceSize > 8 ||
         table < kHeader || table > tableEnd || count > (tableEnd - table) / offsetSize ||
         count > kMaxNodes || top >= count)
-        return false;
+        return Binary::unsafe;
 
     enum class State : uint8_t { unseen, open, done };
     struct Object {
@@ -111,6 +214,7 @@ bool binaryIsSafe(std::string_view bytes) {
     std::vector<Object> objects(count);
     std::vector<Frame> path;  // containers only, so never deeper than kMaxDepth
     uint64_t referencesRead = 0;
+    bool repeatedKeys = false;
 
     // Adds a finished object to the container that holds it.
     auto addToParent = [&](const Object& child) {
@@ -132,32 +236,35 @@ bool binaryIsSafe(std::string_view bytes) {
             return path.empty() || addToParent(object);
         }
         if (path.size() == kMaxDepth) return false;
+        if (references->dictionary && !repeatedKeys)
+            repeatedKeys = !keysAreDistinct(data, references->first, references->count / 2,
+                                            referenceSize, data + table, offsetSize, count, table);
         object.state = State::open;
         object.height = 1;
         path.push_back({index, references->first, references->count});
         return true;
     };
 
-    if (!enter(top)) return false;
+    if (!enter(top)) return Binary::unsafe;
     while (!path.empty()) {
         Frame& frame = path.back();
         if (frame.left == 0) {
             Object& finished = objects[frame.index];
             finished.state = State::done;
             path.pop_back();
-            if (!path.empty() && !addToParent(finished)) return false;
+            if (!path.empty() && !addToParent(finished)) return Binary::unsafe;
             continue;
         }
         const uint64_t index = bigEndian(frame.next, referenceSize);
         frame.next += referenceSize;
         --frame.left;
         // Every reference read is a node of the expanded list, which bounds the walk.
-        if (++referencesRead > kMaxNodes || index >= count) return false;
+        if (++referencesRead > kMaxNodes || index >= count) return Binary::unsafe;
         const Object& child = objects[index];
-        if (child.state == State::open) return false;  // a cycle
-        if (child.state == State::done ? !addToParent(child) : !enter(index)) return false;
+        if (child.state == State::open) return Binary::unsafe;  // a cycle
+        if (child.state == State::done ? !addToParent(child) : !enter(index)) return Binary::unsafe;
     }
-    return true;
+    return repeatedKeys ? Binary::repeatedKeys : Binary::safe;
 }
 
 // The deepest nesting of arrays and dictionaries in an XML list, read from its text alone.
@@ -302,7 +409,8 @@ std::optional<PlistDictionary> PlistDictionary::parse(std::string_view bytes) {
     const auto length = static_cast<uint32_t>(bytes.size());
     const bool binary = plist_is_binary(bytes.data(), length);
     // Refused before libplist sees them, as the reader cannot be told to stop.
-    if (binary ? !binaryIsSafe(bytes) : xmlDepth(bytes) > kMaxDepth) return std::nullopt;
+    const Binary check = binary ? checkBinary(bytes) : Binary::safe;
+    if (check == Binary::unsafe || (!binary && xmlDepth(bytes) > kMaxDepth)) return std::nullopt;
     if (binary)
         plist_from_bin(bytes.data(), length, &root);
     else
@@ -312,7 +420,7 @@ std::optional<PlistDictionary> PlistDictionary::parse(std::string_view bytes) {
     PlistDictionary read(std::make_unique<Node>(Node{std::move(owned)}));
     // The binary reader keeps every copy of a repeated key, where CamTwist keeps the last one and
     // a save would write them all; reading our own XML merges them as the XML reader does.
-    if (binary) return parse(read.toXml());
+    if (check == Binary::repeatedKeys) return parse(read.toXml());
     return read;
 }
 
@@ -381,6 +489,13 @@ void PlistDictionary::setString(const std::string& key, const std::string& value
 }
 void PlistDictionary::setBoolean(const std::string& key, bool value) {
     plist_dict_set_item(node_->dict.get(), key.c_str(), plist_new_bool(value ? 1 : 0));
+}
+
+void PlistDictionary::copyKeyFrom(const PlistDictionary& other, const std::string& key) {
+    if (plist_t value = item(other.node_->dict.get(), key))
+        plist_dict_set_item(node_->dict.get(), key.c_str(), plist_copy(value));
+    else if (contains(key))  // libplist asserts that a key it removes is there
+        plist_dict_remove_item(node_->dict.get(), key.c_str());
 }
 
 bool operator==(const PlistDictionary& a, const PlistDictionary& b) {

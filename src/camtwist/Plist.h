@@ -42,6 +42,9 @@ class PlistDictionary {
     void setInteger(const std::string& key, int64_t value);
     void setString(const std::string& key, const std::string& value);
     void setBoolean(const std::string& key, bool value);
+    // Gives a key the other dictionary's value for it, of whatever type, or removes it where the
+    // other has none. Other keys keep their places.
+    void copyKeyFrom(const PlistDictionary& other, const std::string& key);
 
     friend bool operator==(const PlistDictionary& a, const PlistDictionary& b);
 

@@ -47,8 +47,7 @@ Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, std::unique_ptr
     fmleProfiles_ = collectFMLEProfiles();
     auto prefs = camTwistPreference();
     camTwistPrefsRead_ = prefs.has_value();
-    camTwistPrefs_ =
-        std::make_unique<PlistDictionary>(std::move(prefs).value_or(PlistDictionary{}));
+    camTwist_ = std::make_unique<camtwist::Loaded>(std::move(prefs).value_or(camtwist::Loaded{}));
     // Before the form is connected: the only fields written around their setters.
     syncFrameRate_ = false;
     syncVideoSize_ = false;
@@ -296,14 +295,29 @@ std::string Tolvane::profileNameOf(const std::string& entry) {
 
 // The CamTwist bridge.
 
-std::optional<PlistDictionary> Tolvane::camTwistPreference() {
+PlistDictionary& Tolvane::camTwistPrefs() {
+    return camTwist_->prefs;
+}
+
+std::vector<Change> Tolvane::pendingChanges() const {
+    return pendingCamTwistChanges();
+}
+
+std::vector<Change> Tolvane::pendingCamTwistChanges() const {
+    return camtwist::pendingChanges(*camTwist_, form_, camTwistCustomVideoSize_);
+}
+
+std::optional<camtwist::Loaded> Tolvane::camTwistPreference() {
     camTwistPrefPath_ = expandTilde(camtwist::kPreferencePath);
     removeStaleTemporaries(*fileOps_, camTwistPrefPath_.substr(0, camTwistPrefPath_.rfind('/')));
-    return camtwist::camTwistPreference(*fileOps_, camTwistPrefPath_);
+    auto read = camtwist::camTwistPreference(*fileOps_, camTwistPrefPath_);
+    if (!read) return std::nullopt;
+    return std::move(*read);
 }
 
 void Tolvane::loadCamTwistProfile() {
-    if (camtwist::loadCamTwistProfile(*camTwistPrefs_, form_)) setCamTwistCustomVideoSize(true);
+    if (camtwist::loadCamTwistProfile(camTwist_->stored, form_)) setCamTwistCustomVideoSize(true);
+    camtwist::rememberShownValues(*camTwist_, form_, camTwistCustomVideoSize_);
 }
 
 void Tolvane::camTwistVideoSizeSelected() {
@@ -317,14 +331,24 @@ void Tolvane::copyVideoSizeFromFMLEToCamTwist() {
         setCamTwistCustomVideoSize(*custom);
 }
 
-void Tolvane::buildCamTwistPrefs() {
-    camtwist::buildCamTwistPrefs(*camTwistPrefs_, form_, camTwistCustomVideoSize_);
+PlistDictionary Tolvane::buildCamTwistPrefs() const {
+    PlistDictionary prefs = camTwist_->prefs;
+    camtwist::buildCamTwistPrefs(prefs, pendingCamTwistChanges());
+    return prefs;
 }
 
-void Tolvane::camTwistSaveConfig() {
-    buildCamTwistPrefs();
-    lastOutcome_ = camtwist::camTwistSaveConfig(*fileOps_, camTwistPrefPath_, *camTwistPrefs_,
-                                                camTwistPrefsRead_);
+SaveOutcome Tolvane::camTwistSaveConfig(const Resolutions& keep) {
+    auto [outcome, conflicts] =
+        camtwist::camTwistSaveConfig(*fileOps_, camTwistPrefPath_, *camTwist_, camTwistPrefsRead_,
+                                     pendingCamTwistChanges(), keep);
+    if (outcome.ok()) {
+        // The form shows the file written as a fresh start would.
+        form_.txtfldCamTwistCustomWidth.setStringValue("");
+        form_.txtfldCamTwistCustomHeight.setStringValue("");
+        setCamTwistCustomVideoSize(false);
+        loadCamTwistProfile();
+    }
+    return {std::move(outcome), std::move(conflicts)};
 }
 
 }  // namespace tolvane

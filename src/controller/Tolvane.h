@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "controller/SaveOutcome.h"
+#include "form/Changes.h"
 #include "form/Choices.h"
 #include "form/Form.h"
 #include "form/Properties.h"
@@ -19,6 +21,9 @@ namespace tolvane {
 
 class FileOps;
 class PlistDictionary;
+namespace camtwist {
+struct Loaded;
+}
 
 // The one controller: every piece of state and every operation of the program, as the front of
 // the subsystems that do the work (the encoding rules, the profile store, the CamTwist bridge).
@@ -92,9 +97,8 @@ class Tolvane final : private PropertyHolder {
     ProfileDocument* currentFMLEProfile() const {
         return currentFMLEProfile_.get();
     }
-    PlistDictionary& camTwistPrefs() {
-        return *camTwistPrefs_;
-    }
+    // The working copy: CamTwist's file as last read or written.
+    PlistDictionary& camTwistPrefs();
     // Whether the working copy came from CamTwist's file.
     bool camTwistPrefsRead() const {
         return camTwistPrefsRead_;
@@ -102,7 +106,7 @@ class Tolvane final : private PropertyHolder {
     FileOps& fileOps() {
         return *fileOps_;
     }
-    // What the last save, removal or CamTwist save did.
+    // What the last profile save or removal did.
     const Outcome& lastOutcome() const {
         return lastOutcome_;
     }
@@ -155,19 +159,28 @@ class Tolvane final : private PropertyHolder {
     // Bitrate budget.
     void adjustBitrate();
 
+    // What a save would change, and who changed it. The profile's changes are to go first, in
+    // ValueId order; CamTwist's follow.
+    std::vector<Change> pendingChanges() const;
+
     // CamTwist preferences.
-    std::optional<PlistDictionary> camTwistPreference();
+    std::optional<camtwist::Loaded> camTwistPreference();
+    // Shows the working copy's values and remembers them as the ones a save compares with.
     void loadCamTwistProfile();
     void camTwistVideoSizeSelected();
     void copyVideoSizeFromFMLEToCamTwist();
-    void buildCamTwistPrefs();
-    void camTwistSaveConfig();
+    // The working copy with the pending changes: what a save writes when the file is unchanged.
+    PlistDictionary buildCamTwistPrefs() const;
+    // Writes the changed keys into the file as it is on disk now; see camtwist::camTwistSaveConfig.
+    // After a save the form shows the file written.
+    SaveOutcome camTwistSaveConfig(const Resolutions& keep = {});
 
   private:
     Tolvane(Form& form, const CaptureDeviceSource& devices, std::unique_ptr<FileOps> owned,
             FileOps* given);
     void storePropertyValue(Property property, int32_t value);
     void announce(Property property);
+    std::vector<Change> pendingCamTwistChanges() const;
 
     Form& form_;
     std::unique_ptr<FileOps> defaultFileOps_;
@@ -188,7 +201,8 @@ class Tolvane final : private PropertyHolder {
     std::unique_ptr<ProfileDocument> currentFMLEProfile_;
     // Of a profile's several output sizes, those after the one the form shows.
     std::string otherOutputSizes_;
-    std::unique_ptr<PlistDictionary> camTwistPrefs_;
+    // CamTwist's file as last read or written, the working copy, and the form's values as shown.
+    std::unique_ptr<camtwist::Loaded> camTwist_;
     // Whether the working copy came from CamTwist's file; a file that could not be read is never
     // replaced by a copy that lacks its settings.
     bool camTwistPrefsRead_ = false;

@@ -25,6 +25,35 @@ std::string sizePlist(const std::string& videoSize,
            "<key>autoload</key><string>keep</string></dict></plist>";
 }
 
+std::string plist(const std::string& entries) {
+    return "<plist><dict>" + entries + "</dict></plist>";
+}
+
+std::string text(const std::optional<std::string>& value) {
+    return value.value_or("-");
+}
+
+// Changes and conflicts as "rate 30>25", "size 30|25|15" (loaded, mine, theirs).
+std::string named(ValueId id) {
+    return id == ValueId::camTwistFrameRate   ? "rate"
+           : id == ValueId::camTwistVideoSize ? "size"
+                                              : "custom";
+}
+std::string listed(const std::vector<Change>& changes) {
+    std::string out;
+    for (const Change& c : changes)
+        out += (out.empty() ? "" : "; ") + named(c.id) + " " + text(c.stored) + ">" +
+               text(c.written) + (c.rule ? " by a rule" : "");
+    return out;
+}
+std::string listed(const std::vector<Conflict>& conflicts) {
+    std::string out;
+    for (const Conflict& c : conflicts)
+        out += (out.empty() ? "" : "; ") + named(c.id) + " " + text(c.loaded) + "|" + text(c.mine) +
+               "|" + text(c.theirs);
+    return out;
+}
+
 // A started program over a home holding the given preference file, if any.
 struct CamTwist {
     explicit CamTwist(const std::optional<std::string>& prefs) {
@@ -41,8 +70,10 @@ struct CamTwist {
                form.txtfldCamTwistCustomWidth.stringValue() + "x" +
                form.txtfldCamTwistCustomHeight.stringValue();
     }
-    Kind save() { return controller->camTwistSaveConfig(), controller->lastOutcome().kind; }
-    PlistDictionary saved() const { return *PlistDictionary::parse(readFile(path)); }
+    std::string changes() const { return listed(controller->pendingChanges()); }
+    SaveOutcome save(const Resolutions& keep = {}) { return controller->camTwistSaveConfig(keep); }
+    PlistDictionary saved() const { return PlistDictionary::parse(readFile(path)).value(); }
+    void rate(const std::string& text) { form.txtfldCamTwistFramerate.setStringValue(text); }
 
     testing::TempHome home;
     fs::path path = home.path() / kPrefs, backup = home.path() / kBackup;
@@ -54,10 +85,13 @@ struct CamTwist {
 
 TEST(CamTwist, ReadsWhatItCanOfBothFormatsIntoTheForm) {
     EXPECT_EQ(12u, CamTwist(fixture("camtwist.bin.plist")).controller->camTwistPrefs().size());
-    // No ", " inside the braces, wrong types, multi-byte braces dropped whole, one character.
+    // A size split at "," with or without blanks; wrong types, multi-byte braces dropped whole,
+    // one character.
     for (const auto& [prefs, shown] : std::vector<std::pair<std::string, std::string>>{
              {fixture("camtwist.bin.plist"), "29.97 custom 1000x700"},
              {fixture("camtwist.xml.plist"), "30 640x480 x"},
+             {sizePlist("<string>{640,480}</string>"), "30 640x480 x"},
+             {sizePlist("<string>{ 1000 ,700}</string>"), "30 custom 1000x700"},
              {sizePlist("<string>{640x480}</string>", "<real>30.0</real>"), "30 640x480 x"},
              {sizePlist("<integer>640</integer>", "<string>30</string>"), " custom x"},
              {sizePlist("<string>«800, 600»</string>"), "30 custom 800x600"},
@@ -79,50 +113,167 @@ TEST(CamTwist, SyncCopiesTheFmleSizeOnlyWhenSwitchedOn) {
     EXPECT_EQ("30 640x480 x", c.shown());
 }
 
-TEST(CamTwist, SaveKeepsEveryOtherKeyWithThePreviousFileAsBackup) {
-    const std::string original = fixture("camtwist.bin.plist");
-    CamTwist c(original);
-    const auto privateFile = fs::perms::owner_read | fs::perms::owner_write;
-    fs::permissions(c.path, privateFile);
-    // Neither a standard nor a custom size chosen: the stored size stays.
-    PlistDictionary expected = c.controller->camTwistPrefs();
-    expected.setInteger("frameRate", 29);
-    expected.setBoolean("usingCustomVideoSize", false);
-    c.form.txtfldCamTwistFramerate.setStringValue("29.97");
-    c.controller->setCamTwistCustomVideoSize(false);
-    c.form.popupCamTwistVideoSize.selectItemAtIndex(-1);
-    EXPECT_EQ(Kind::saved, c.save());
-    EXPECT_EQ(original, readFile(c.backup));
-    EXPECT_EQ(expected, c.saved());
-    EXPECT_EQ(privateFile, fs::status(c.path).permissions());
+TEST(CamTwist, AnUnchangedSaveKeepsEveryKeyAsItWas) {
+    for (const std::string& prefs : {
+             sizePlist("<string>{640, 480}</string>", "<real>29.97</real>"),
+             sizePlist("<string>{640,480}</string>"),
+             sizePlist("<string>{1000,700,9}</string>"),
+             plist("<key>videoSize</key><string>{640, 480}</string>"
+                   "<key>usingCustomVideoSize</key><true/>"),
+             plist("<key>videoSize</key><string>{1000, 700}</string>"
+                   "<key>usingCustomVideoSize</key><false/>"),
+             plist("<key>autoload</key><string>keep</string>"),  // none of the three keys
+             sizePlist("<integer>640</integer>", "<string>30</string>"),
+             fixture("camtwist.bin.plist"),  // every type, binary
+             fixture("camtwist.xml.plist"),
+         }) {
+        SCOPED_TRACE(prefs);
+        CamTwist c(prefs);
+        const std::string shown = c.shown();
+        EXPECT_EQ("", c.changes());
+        EXPECT_EQ(Kind::saved, c.save().kind);
+        EXPECT_EQ(*PlistDictionary::parse(prefs), c.saved());
+        EXPECT_EQ(prefs, readFile(c.backup));
+        EXPECT_EQ(shown, c.shown());
+        EXPECT_EQ("", c.changes());
+        const std::string first = readFile(c.path);
+        c.save();
+        EXPECT_EQ(first, readFile(c.path));
+    }
+}
 
-    const std::string first = readFile(c.path);
-    c.form.txtfldCamTwistFramerate.setStringValue("abc");
-    c.form.popupCamTwistVideoSize.selectItemWithTitle("320x240");
-    c.save();
-    EXPECT_EQ(first, readFile(c.backup));
-    EXPECT_EQ("0", c.saved().numberText("frameRate"));
-    EXPECT_EQ("{320, 240}", c.saved().string("videoSize"));
-    c.controller->setCamTwistCustomVideoSize(true);
-    c.form.txtfldCamTwistCustomWidth.setStringValue("");
+TEST(CamTwist, SavesWhatTheUserChangedInEachKeysOwnType) {
+    CamTwist c(fixture("camtwist.bin.plist"));  // 29.97, custom 1000x700, flag false
+    PlistDictionary expected = c.controller->camTwistPrefs();
+    // A text that leads to the stored number's integer is still a change, unless it is the text
+    // shown; a value changed and changed back is none.
+    c.rate("29");
+    c.form.txtfldCamTwistCustomWidth.setStringValue("800");
+    c.form.txtfldCamTwistCustomWidth.setStringValue("1000");
+    EXPECT_EQ("rate 29.97>29", c.changes());
+    c.rate("29.97");
+    EXPECT_EQ("", c.changes());
+    c.rate(" 25 fps");
     c.form.txtfldCamTwistCustomHeight.setStringValue("");
-    c.save();
-    EXPECT_EQ("{, }", c.saved().string("videoSize"));
+    EXPECT_EQ("rate 29.97>25; size {1000, 700}>{1000, }", c.changes());
+    expected.setInteger("frameRate", 25);
+    expected.setString("videoSize", "{1000, }");
+    EXPECT_EQ(expected, c.controller->buildCamTwistPrefs());
+    EXPECT_EQ(Kind::saved, c.save().kind);
+    EXPECT_EQ(expected, c.saved());
+    EXPECT_EQ("25 custom 1000x", c.shown());
+    EXPECT_EQ("", c.changes());
+
+    // A standard size picked: the flag is written as it changed; a frame rate without digits is 0.
+    const std::string first = readFile(c.path);
+    c.controller->camTwistVideoSizeSelected();
+    c.form.popupCamTwistVideoSize.selectItemWithTitle("320x240");
+    c.rate("abc");
+    EXPECT_EQ("rate 25>0; size {1000, }>{320, 240}; custom false>false", c.changes());
+    EXPECT_EQ(Kind::saved, c.save().kind);
+    EXPECT_EQ(first, readFile(c.backup));
+    expected.setInteger("frameRate", 0);
+    expected.setString("videoSize", "{320, 240}");
+    EXPECT_EQ(expected, c.saved());
+    EXPECT_EQ("0 320x240 x", c.shown());
+
+    // A file without the keys gains only those changed.
+    CamTwist bare(plist("<key>autoload</key><string>keep</string>"));
+    bare.controller->setCamTwistCustomVideoSize(false);
+    EXPECT_EQ("size ->{320, 240}; custom ->false", bare.changes());
+    bare.save();
+    EXPECT_EQ(*PlistDictionary::parse(plist("<key>autoload</key><string>keep</string><key>"
+                                            "videoSize</key><string>{320, 240}</string><key>"
+                                            "usingCustomVideoSize</key><false/>")),
+              bare.saved());
+}
+
+TEST(CamTwist, KeepsWhatChangedOnDiskMeanwhile) {
+    const std::string original = fixture("camtwist.xml.plist");  // 30, 640x480, flag false
+    const auto onDisk = [&](const std::string& from, const std::string& to) {
+        std::string changed = original;
+        return changed.replace(changed.find(from), from.size(), to);
+    };
+    const std::string rate15 = onDisk("<integer>30</integer>", "<integer>15</integer>");
+    const std::string rate25 = onDisk("<integer>30</integer>", "<real>25.0</real>");
+    const std::string noRate = onDisk("<key>frameRate</key>", "<key>oldFrameRate</key>");
+    const std::string hd = onDisk("{640, 480}", "{1280, 720}");
+    const std::string source = onDisk("Désktop", "Window");
+    struct Case {
+        std::optional<std::string> disk;  // what another program left, or nothing: removed
+        Resolutions keep;
+        Kind kind;
+        std::string conflicts, shownAfter;
+    };
+    using enum Keep;
+    const auto rate = ValueId::camTwistFrameRate;
+    for (const auto& [disk, keep, kind, conflicts, shownAfter] : std::vector<Case>{
+             {original, {}, Kind::saved, "", "25 640x480 x"},
+             {source, {}, Kind::merged, "", "25 640x480 x"},
+             {hd, {}, Kind::merged, "", "25 1280x720 x"},
+             {rate25, {}, Kind::merged, "", "25 640x480 x"},
+             {rate15, {}, Kind::conflict, "rate 30|25|15", "25 640x480 x"},
+             {rate15, {{rate, mine}}, Kind::merged, "", "25 640x480 x"},
+             {rate15, {{rate, theirs}}, Kind::merged, "", "15 640x480 x"},
+             {noRate, {}, Kind::conflict, "rate 30|25|-", "25 640x480 x"},
+             {noRate, {{rate, theirs}}, Kind::merged, "", " 640x480 x"},
+             {"<plist><array/></plist>", {}, Kind::unreadablePreferenceFile, "", "25 640x480 x"},
+             {"bplist0", {}, Kind::unreadablePreferenceFile, "", "25 640x480 x"},
+             {std::nullopt, {}, Kind::noPreferenceFile, "", "25 640x480 x"},
+         }) {
+        SCOPED_TRACE(disk.value_or("removed").substr(0, 600));
+        CamTwist c(original);
+        c.home.write(kBackup, "old backup");
+        c.rate("25");
+        if (disk)
+            c.home.write(kPrefs, *disk);
+        else
+            fs::remove(c.path);
+        const SaveOutcome outcome = c.save(keep);
+        EXPECT_EQ(kind, outcome.kind);
+        EXPECT_EQ(conflicts, listed(outcome.conflicts));
+        EXPECT_EQ(shownAfter, c.shown());
+        if (!outcome.ok()) {
+            EXPECT_EQ("rate 30>25", c.changes());  // the form keeps the user's values
+            EXPECT_EQ(disk.value_or("gone"), fs::exists(c.path) ? readFile(c.path) : "gone");
+            EXPECT_EQ("old backup", readFile(c.backup));
+            continue;
+        }
+        // The backup holds the file as it was on disk just before this save.
+        EXPECT_EQ(*disk, readFile(c.backup));
+        PlistDictionary expected = PlistDictionary::parse(*disk).value();
+        if (!(disk == rate25 || keep == Resolutions{{rate, theirs}}))
+            expected.setInteger("frameRate", 25);
+        EXPECT_EQ(expected, c.saved());
+        EXPECT_EQ("", c.changes());
+        // The file written is the next save's base: unchanged, it saves as it is.
+        const std::string written = readFile(c.path);
+        EXPECT_EQ(Kind::saved, c.save().kind);
+        EXPECT_EQ(written, readFile(c.path));
+    }
 }
 
 TEST(CamTwist, SaveNeverCreatesLosesOrReplacesAFileItCouldNotRead) {
     CamTwist missing(std::nullopt);
-    EXPECT_EQ(Kind::noPreferenceFile, missing.save());
+    EXPECT_EQ(Kind::noPreferenceFile, missing.save().kind);
     EXPECT_FALSE(fs::exists(missing.path) || fs::exists(missing.backup));
 
-    // A NUL ends the text read; the size holding one is rewritten, a kept value is refused.
+    // A NUL ends the text read; a text XML cannot carry is refused, the size while it is kept,
+    // the other key whatever the form holds. The working copy stays as read.
     std::string nul = sizePlist("<string>{1\0, 2}</string>"s);
     nul.replace(nul.find("keep"), 4, "k\0p"s);
     CamTwist c(nul);
     EXPECT_EQ("{1", c.controller->camTwistPrefs().string("videoSize"));
-    EXPECT_EQ(Kind::unwritableText, c.save());
-    EXPECT_EQ("autoload", c.controller->lastOutcome().detail);
+    EXPECT_EQ("videoSize", c.save().detail);
+    c.form.popupCamTwistVideoSize.selectItemWithTitle("640x480");
+    c.controller->setCamTwistCustomVideoSize(false);
+    c.rate("25");
+    const SaveOutcome refused = c.save();
+    EXPECT_EQ(Kind::unwritableText, refused.kind);
+    EXPECT_EQ("autoload", refused.detail);
     EXPECT_EQ(nul, readFile(c.path));
+    EXPECT_EQ("30", c.controller->camTwistPrefs().numberText("frameRate"));
+    EXPECT_EQ("{1", c.controller->camTwistPrefs().string("videoSize"));
 
     // Too short, no plist, an array, nested deeper than any CamTwist file, cut short.
     std::string deep = "<plist><dict><key>a</key>";
@@ -132,7 +283,7 @@ TEST(CamTwist, SaveNeverCreatesLosesOrReplacesAFileItCouldNotRead) {
                                       deep, fixture("camtwist.bin.plist").substr(0, 200)}) {
         CamTwist none(broken);
         EXPECT_EQ(0u, none.controller->camTwistPrefs().size()) << broken;
-        EXPECT_EQ(Kind::unreadablePreferenceFile, none.save());
+        EXPECT_EQ(Kind::unreadablePreferenceFile, none.save().kind);
         EXPECT_EQ(broken, readFile(none.path));
         EXPECT_FALSE(fs::exists(none.backup));
     }
@@ -142,15 +293,15 @@ TEST(CamTwist, SaveNeverCreatesLosesOrReplacesAFileItCouldNotRead) {
     CamTwist locked(original);
     locked.home.write(kBackup, "old backup");
     locked.ops.failOnPath(FailingFileOps::Call::rename, ".bak");
-    EXPECT_NE(Kind::saved, locked.save());
+    EXPECT_NE(Kind::saved, locked.save().kind);
     EXPECT_EQ(original, readFile(locked.path));
     EXPECT_EQ("old backup", readFile(locked.backup));
     EXPECT_EQ(2u, testing::entryCount(locked.home.preferencesFolder()));
     CamTwist noLinks(original);
     noLinks.ops.failOnPath(FailingFileOps::Call::link, ".tolvane-", EXDEV);
-    EXPECT_EQ(Kind::saved, noLinks.save());
+    EXPECT_EQ(Kind::saved, noLinks.save().kind);
     EXPECT_EQ(original, readFile(noLinks.backup));
-    EXPECT_TRUE(noLinks.saved().contains("usingCustomVideoSize"));
+    EXPECT_EQ(*PlistDictionary::parse(original), noLinks.saved());
 }
 
 }  // namespace

@@ -84,6 +84,33 @@ TEST(Plist, RefusesDeepNestingAndExplodingOrEndlessReferencesQuickly) {
         EXPECT_FALSE(reads(binaryPlist(objects)));
 }
 
+TEST(Plist, ReadsARepeatedBinaryKeyOnceWithItsLastValue) {
+    // Two keys as binary objects: ASCII ("Q" and one letter), UTF-16 ("a" and code units), or
+    // one object referred to twice. The values are the integers 1 and 2.
+    const auto twoKeys = [](const std::string& first, const std::string& second) {
+        const bool same = second.empty();
+        std::vector<std::string> objects{"\xD2" + ref(1) + ref(same ? 1 : 2) + ref(3) + ref(4),
+                                         first, same ? first : second, "\x10\x01", "\x10\x02"};
+        const auto read = PlistDictionary::parse(binaryPlist(objects));
+        if (!read) return "unread"s;
+        const std::string key = read->contains("a") ? "a" : "\xC3\xA9";
+        return std::to_string(read->size()) + " " + read->numberText(key).value_or("-");
+    };
+    const std::string e = "\x61\x00\xE9"s, grave = "\x61\x00\xE8"s;
+    for (const auto& [first, second, read] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{
+             {"Qa", "Qb", "2 1"},
+             {"Qa", "", "1 2"},
+             {"Qa", "Qa", "1 2"},
+             {"Qa", "\x61\x00\x61"s, "1 2"},  // "a" in UTF-16
+             {"\x52\xC3\xA9"s, e, "1 2"},     // "é" as UTF-8 bytes and in UTF-16
+             {e, e, "1 2"},
+             {e, grave, "2 1"},
+             {"\x61\xD8\x00"s, "\x61\xDC\x00"s, "1 -"},  // lone surrogates, read as ""
+         })
+        EXPECT_EQ(read, twoKeys(first, second)) << first << " " << second;
+}
+
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
 #endif
