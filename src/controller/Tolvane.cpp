@@ -85,21 +85,13 @@ void Tolvane::applicationDidFinishLaunching() {
     form_.drawerEncoderSettings.toggle();
 }
 
-Tolvane::ObserverId Tolvane::observe(PropertyObserver observer) {
-    observers_.emplace_back(++lastObserverId_, std::move(observer));
-    return lastObserverId_;
-}
-
-void Tolvane::unobserve(ObserverId id) {
-    std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+Subscription Tolvane::observe(PropertyObserver observer) {
+    return observers_.subscribe(std::move(observer));
 }
 
 void Tolvane::announce(Property property) {
     showProperty(form_, property, propertyValue(property));
-    if (observers_.empty()) return;
-    const auto current = observers_;  // an observer may unsubscribe while being told
-    for (const auto& [id, observer] : current)
-        observer(property);
+    observers_.notify(property);
 }
 
 #define TOLVANE_DEFINE_PLAIN(type, name, Name) \

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "form/ChangeNotifier.h"
 #include "form/Choices.h"
 #include "form/Form.h"
 #include "form/Properties.h"
@@ -27,7 +28,6 @@ class PlistDictionary;
 class Tolvane final : private PropertyHolder {
   public:
     using PropertyObserver = std::function<void(Property)>;
-    using ObserverId = int;
 
     Tolvane(Form& form, const CaptureDeviceSource& devices);
     // Tests pass a file layer that fails on demand, the window one with a trash; the controller
@@ -42,8 +42,7 @@ class Tolvane final : private PropertyHolder {
     void applicationDidFinishLaunching();
 
     // Every setter call announces its property to the observers, after the form has followed.
-    ObserverId observe(PropertyObserver observer);
-    void unobserve(ObserverId id);
+    Subscription observe(PropertyObserver observer);
 
     // Observable properties.
 #define TOLVANE_DECLARE_PLAIN(type, name, Name) \
@@ -172,8 +171,7 @@ class Tolvane final : private PropertyHolder {
     Form& form_;
     std::unique_ptr<FileOps> defaultFileOps_;
     FileOps* fileOps_ = nullptr;
-    std::vector<std::pair<ObserverId, PropertyObserver>> observers_;
-    ObserverId lastObserverId_ = 0;
+    Notifier<Property> observers_;
 
 #define TOLVANE_DECLARE_FIELD(type, name, Name) type name##_{};
     TOLVANE_RULED_PROPERTIES(TOLVANE_DECLARE_FIELD)
