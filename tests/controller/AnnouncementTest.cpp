@@ -12,7 +12,7 @@ namespace tolvane {
 namespace {
 
 using Names = std::vector<std::string>;
-constexpr int32_t AAC = 1001, MP3 = 1002, NELLY = 1003, STEREO = 1001, H264 = 1001, VP6 = 1002;
+constexpr int32_t AAC = 1001, MP3 = 1002, NELLY = 1003, STEREO = 1001, H264 = 1001;
 
 std::string edited(std::string text, const std::string& from, const std::string& to) {
     return text.replace(text.find(from), from.size(), to);
