@@ -238,18 +238,20 @@ rules::AudioState Tolvane::audioState() const {
 
 void Tolvane::apply(const rules::Cascade& result, std::optional<Property> own) {
     for (const rules::Replaced& replaced : result.replaced) {
-        // A value no list offers is named by what its list showed.
         const PopUpList& list =
             replaced.id == ValueId::audioFormat  ? form_.popupFMLEAudioOutputFormat
             : replaced.id == ValueId::sampleRate ? form_.popupFMLEAudioSamplerate
             : replaced.id == ValueId::channels   ? form_.popupFMLEAudioOutputChannel
                                                  : form_.popupFMLEAudioOutputBitrate;
-        const auto title = [&](int32_t tag) {
+        const auto title = [&](int32_t tag, bool shown) -> std::string {
             if (const auto known = rules::titleOf(replaced.id, tag)) return std::string(*known);
-            return list.title().value_or("");
+            // A value no list offers is named by what its list showed, which it still shows.
+            if (shown) return list.title().value_or("");
+            const MenuItem* item = list.itemWithTag(tag);
+            return item ? item->title() : "";
         };
         replacements_.push_back(
-            {replaced.id, title(replaced.from), title(replaced.to), replaced.reason});
+            {replaced.id, title(replaced.from, true), title(replaced.to, false), replaced.reason});
     }
     const rules::AudioState& s = result.state;
     const auto store = [&](Property property, int32_t value) {
