@@ -36,6 +36,12 @@ int32_t kbps(int value) {
 std::vector<int32_t> tags(const TagSet& set) {
     return {set.begin(), set.end()};
 }
+TagSet setOf(std::initializer_list<int32_t> tags) {
+    TagSet set;
+    for (int32_t tag : tags)
+        set.insert(tag);
+    return set;
+}
 
 std::array<int32_t, 4> choices(const AudioState& s) {
     return {s.format, s.samplerate, s.channel, s.bitrate};
@@ -190,12 +196,7 @@ TEST(AudioRules, CascadeKeepsWhatIsAllowedAndRecordsEachReplacementWithItsReason
 }
 
 TEST(AudioRules, CodecFallsBackToTheFirstAudioFormatOffered) {
-    const TagSet withH264 = [] {
-        TagSet s;
-        s.insert(MP3);
-        s.insert(AAC);
-        return s;
-    }();
+    const TagSet withH264 = setOf({MP3, AAC});
     Cascade c = rules::setTagVideoOutputFormat(audio(NELLY, 44100, MONO, 88), H264, withH264);
     EXPECT_TRUE(c.state.h264Selected);
     EXPECT_EQ(choices(audio(AAC, 44100, MONO, 320)), choices(c.state));
@@ -213,13 +214,8 @@ TEST(AudioRules, CodecFallsBackToTheFirstAudioFormatOffered) {
         EXPECT_TRUE(c.replaced.empty());
     }
     // Any tag but H.264's is VP6.
-    c = rules::setTagVideoOutputFormat(audio(AAC, 44100, STEREO, 128), 0, TagSet{});
+    c = rules::setTagVideoOutputFormat(audio(AAC, 44100, STEREO, 128), 0, setOf({MP3}));
     EXPECT_FALSE(c.state.h264Selected);
-    c = rules::setTagVideoOutputFormat(audio(AAC, 44100, STEREO, 128), 0, [] {
-        TagSet s;
-        s.insert(MP3);
-        return s;
-    }());
     EXPECT_EQ("audioFormat AAC>MP3 formatNotOffered VP6", said(c.replaced.at(0)));
 
     // Only the list's visible items are offered, never one kept from a profile.
