@@ -89,6 +89,11 @@ TEST(Announcements, OnlyWhatChangedOnceInTheCascadesOrder) {
 
     EXPECT_TRUE(s.announced([&] { c.setTagAudioOutputFormat(NELLY); }).empty());
     EXPECT_EQ(0, s.listNotes);
+    // The controller's lookup sets the flags of what it returns.
+    TagSet allowed;
+    EXPECT_EQ((Names{"samplerateStatus8000", "samplerateStatus5512"}),
+              s.announced([&] { allowed = c.assignSamplrateByEncode(MP3); }));
+    EXPECT_EQ(rules::assignSamplrateByEncode(MP3), allowed);
 
     // Loads announce what they change, and nothing when the form stays as it was.
     for (const char* profile : {"Talk", "Studio", "Studio", "Odd", "Odd", "Talk", "Talk"}) {
