@@ -217,22 +217,18 @@ MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
         panel_->setVisible(open);
         panelAction_->setChecked(open);
     };
-    const auto id = form_.drawerEncoderSettings.subscribe(showPanel);
-    unsubscribe_.push_back([this, id] { form_.drawerEncoderSettings.unsubscribe(id); });
+    subscriptions_.push_back(form_.drawerEncoderSettings.subscribe(showPanel));
     showPanel();
 
     built_ = true;
-    observer_ = controller_.observe([this](Property property) { followProperty(property); });
+    subscriptions_.push_back(
+        controller_.observe([this](Property property) { followProperty(property); }));
     for (int p = 0; p < kPropertyCount; ++p)
         followProperty(static_cast<Property>(p));
     followStates();
 }
 
-MainWindow::~MainWindow() {
-    controller_.unobserve(observer_);
-    for (const auto& unsubscribe : unsubscribe_)
-        unsubscribe();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::followLaunch() {
     profilePicked();
@@ -287,8 +283,7 @@ QComboBox* MainWindow::popUp(PopUpList& list, const char* name, const QString& d
         showPopUp(combo, list, devices, description);
         followStates();
     };
-    const auto id = list.subscribe(show);
-    unsubscribe_.push_back([&list, id] { list.unsubscribe(id); });
+    subscriptions_.push_back(list.subscribe(show));
     connect(combo, &QComboBox::activated, this, [this, pick, show](int index) {
         pick(index);
         show();  // the model may have declined the pick
@@ -323,8 +318,7 @@ QComboBox* MainWindow::comboBox(ComboBox& box, const char* name, const QString& 
     combo->setAccessibleName(description);
     combo->setToolTip(tr("%1 in Kbps").arg(description));
     combo->setMinimumContentsLength(6);
-    const auto id = box.subscribe([combo, &box] { showComboBox(combo, box); });
-    unsubscribe_.push_back([&box, id] { box.unsubscribe(id); });
+    subscriptions_.push_back(box.subscribe([combo, &box] { showComboBox(combo, box); }));
     connect(combo->lineEdit(), &QLineEdit::textEdited, this,
             [&box](const QString& text) { box.setStringValue(text.toStdString()); });
     connect(combo, &QComboBox::activated, this, [combo, &box](int index) {
@@ -346,8 +340,7 @@ QLineEdit* MainWindow::textField(TextField& field, const char* name, const QStri
         }
         followStates();
     };
-    const auto id = field.subscribe(show);
-    unsubscribe_.push_back([&field, id] { field.unsubscribe(id); });
+    subscriptions_.push_back(field.subscribe(show));
     connect(edit, &QLineEdit::textEdited, this,
             [&field](const QString& text) { field.setStringValue(text.toStdString()); });
     show();

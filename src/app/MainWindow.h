@@ -69,8 +69,8 @@ class MainWindow : public QMainWindow {
 
     Tolvane& controller_;
     Form& form_;
-    Tolvane::ObserverId observer_ = 0;
-    std::vector<std::function<void()>> unsubscribe_;
+    // The models' subscriptions, which end with the window.
+    std::vector<Subscription> subscriptions_;
     std::vector<std::function<void(Property)>> propertyViews_;
     bool built_ = false;  // until then, the controls are not all there to follow
 

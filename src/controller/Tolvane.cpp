@@ -1,5 +1,6 @@
 #include "controller/Tolvane.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -84,27 +85,65 @@ void Tolvane::applicationDidFinishLaunching() {
     form_.drawerEncoderSettings.toggle();
 }
 
-Tolvane::ObserverId Tolvane::observe(PropertyObserver observer) {
-    observers_.emplace_back(++lastObserverId_, std::move(observer));
-    return lastObserverId_;
+Subscription Tolvane::observe(PropertyObserver observer) {
+    return observers_.subscribe(std::move(observer));
 }
 
-void Tolvane::unobserve(ObserverId id) {
-    std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+Tolvane::Action::Action(Tolvane& controller) : controller_(controller) {
+    ++controller_.actions_;
 }
 
-void Tolvane::announce(Property property) {
+Tolvane::Action::~Action() {
+    if (--controller_.actions_ == 0) controller_.announceChanges();
+}
+
+void Tolvane::willSet(Property property) {
+    const auto index = static_cast<std::size_t>(property);
+    if (!pending_[index]) {
+        pending_[index] = true;
+        before_[index] = propertyValue(property);
+        order_[ordered_++] = property;
+        return;
+    }
+    // Set again: it moves to the end of the order.
+    const auto end = order_.begin() + static_cast<std::ptrdiff_t>(ordered_);
+    const auto at = std::find(order_.begin(), end, property);
+    std::rotate(at, at + 1, end);
+}
+
+void Tolvane::announceChanges() {
+    // Collected first: an observer may act, and its action announces on its own.
+    std::array<Property, kPropertyCount> changed{};
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < ordered_; ++i) {
+        const Property property = order_[i];
+        if (propertyValue(property) != before_[static_cast<std::size_t>(property)])
+            changed[count++] = property;
+    }
+    pending_.reset();
+    ordered_ = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        observers_.notify(changed[i]);
+}
+
+void Tolvane::set(Property property, int32_t value) {
+    willSet(property);
+    switch (property) {
+#define TOLVANE_STORE_CASE(type, name, Name) \
+    case Property::name:                     \
+        name##_ = static_cast<type>(value);  \
+        break;
+        TOLVANE_RULED_PROPERTIES(TOLVANE_STORE_CASE)
+        TOLVANE_PLAIN_PROPERTIES(TOLVANE_STORE_CASE)
+#undef TOLVANE_STORE_CASE
+    }
     showProperty(form_, property, propertyValue(property));
-    if (observers_.empty()) return;
-    const auto current = observers_;  // an observer may unsubscribe while being told
-    for (const auto& [id, observer] : current)
-        observer(property);
 }
 
-#define TOLVANE_DEFINE_PLAIN(type, name, Name) \
-    void Tolvane::set##Name(type value) {      \
-        name##_ = value;                       \
-        announce(Property::name);              \
+#define TOLVANE_DEFINE_PLAIN(type, name, Name)            \
+    void Tolvane::set##Name(type value) {                 \
+        const Action action(*this);                       \
+        set(Property::name, static_cast<int32_t>(value)); \
     }
 TOLVANE_PLAIN_PROPERTIES(TOLVANE_DEFINE_PLAIN)
 #undef TOLVANE_DEFINE_PLAIN
@@ -133,22 +172,9 @@ void Tolvane::setPropertyValue(Property property, int32_t value) {
     }
 }
 
-void Tolvane::storePropertyValue(Property property, int32_t value) {
-    switch (property) {
-#define TOLVANE_STORE_CASE(type, name, Name) \
-    case Property::name:                     \
-        name##_ = static_cast<type>(value);  \
-        break;
-        TOLVANE_RULED_PROPERTIES(TOLVANE_STORE_CASE)
-        TOLVANE_PLAIN_PROPERTIES(TOLVANE_STORE_CASE)
-#undef TOLVANE_STORE_CASE
-    }
-    announce(property);
-}
-
 void Tolvane::setSyncFrameRate(bool flag) {
-    syncFrameRate_ = flag;
-    announce(Property::syncFrameRate);
+    const Action action(*this);
+    set(Property::syncFrameRate, flag);
     if (flag) {
         form_.txtfldCamTwistFramerate.setStringValue(
             form_.popupFMLEVideoFramerate.title().value_or(""));
@@ -156,8 +182,8 @@ void Tolvane::setSyncFrameRate(bool flag) {
 }
 
 void Tolvane::setSyncVideoSize(bool flag) {
-    syncVideoSize_ = flag;
-    announce(Property::syncVideoSize);
+    const Action action(*this);
+    set(Property::syncVideoSize, flag);
     if (flag) copyVideoSizeFromFMLEToCamTwist();
 }
 
@@ -182,28 +208,102 @@ void Tolvane::initializeMembers() {
 
 // The encoding rules.
 
+void Tolvane::setFlags(Property first, std::size_t count, const TagSet& allowed) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const Property flag = nthProperty(first, i);
+        const int32_t off = allowed.containsIndex(choice::tagAt(i)) ? 0 : 1;
+        if (propertyValue(flag) != off) set(flag, off);
+    }
+}
+
+rules::AudioState Tolvane::audioState() const {
+    rules::AudioState state{tagVideoOutputFormat_,
+                            h264Selected_,
+                            tagAudioOutputFormat_,
+                            tagAudioSamplerate_,
+                            tagAudioChannel_,
+                            tagAudioBitrate_,
+                            nellyMoserSelected_,
+                            {},
+                            {}};
+    for (std::size_t i = 0; i < choice::kSamplerateTitles.size(); ++i)
+        if (propertyValue(nthProperty(Property::samplerateStatus48000, i)) == 0)
+            state.samplerates.insert(choice::tagAt(i));
+    for (std::size_t i = 0; i < choice::kBitrateTitles.size(); ++i)
+        if (propertyValue(nthProperty(Property::bitrateStatus320Kbps, i)) == 0)
+            state.bitrates.insert(choice::tagAt(i));
+    return state;
+}
+
+void Tolvane::apply(const rules::Cascade& result, std::optional<Property> own) {
+    for (const rules::Replaced& replaced : result.replaced) {
+        const PopUpList& list =
+            replaced.id == ValueId::audioFormat  ? form_.popupFMLEAudioOutputFormat
+            : replaced.id == ValueId::sampleRate ? form_.popupFMLEAudioSamplerate
+            : replaced.id == ValueId::channels   ? form_.popupFMLEAudioOutputChannel
+                                                 : form_.popupFMLEAudioOutputBitrate;
+        const auto title = [&](int32_t tag, bool shown) -> std::string {
+            if (const auto known = rules::titleOf(replaced.id, tag)) return std::string(*known);
+            // A value no list offers is named by what its list showed, which it still shows.
+            if (shown) return list.title().value_or("");
+            const MenuItem* item = list.itemWithTag(tag);
+            return item ? item->title() : "";
+        };
+        replacements_.push_back(
+            {replaced.id, title(replaced.from, true), title(replaced.to, false), replaced.reason});
+    }
+    const rules::AudioState& s = result.state;
+    const auto store = [&](Property property, int32_t value) {
+        if (property == own || propertyValue(property) != value) set(property, value);
+    };
+    store(Property::tagVideoOutputFormat, s.videoFormat);
+    store(Property::h264Selected, s.h264Selected);
+    store(Property::tagAudioChannel, s.channel);
+    store(Property::nellyMoserSelected, s.nellyMoserSelected);
+    store(Property::tagAudioOutputFormat, s.format);
+    setFlags(Property::samplerateStatus48000, choice::kSamplerateTitles.size(), s.samplerates);
+    store(Property::tagAudioSamplerate, s.samplerate);
+    setFlags(Property::bitrateStatus320Kbps, choice::kBitrateTitles.size(), s.bitrates);
+    store(Property::tagAudioBitrate, s.bitrate);
+}
+
 TagSet Tolvane::assignSamplrateByEncode(int32_t format) {
-    return rules::assignSamplrateByEncode(*this, format);
+    const Action action(*this);
+    TagSet allowed = rules::assignSamplrateByEncode(format);
+    setFlags(Property::samplerateStatus48000, choice::kSamplerateTitles.size(), allowed);
+    return allowed;
 }
 
 TagSet Tolvane::assignBitrateByEncode(int32_t format, int32_t samplerate, int32_t channel) {
-    return rules::assignBitrateByEncode(*this, format, samplerate, channel);
+    const Action action(*this);
+    TagSet allowed = rules::assignBitrateByEncode(format, samplerate, channel);
+    setFlags(Property::bitrateStatus320Kbps, choice::kBitrateTitles.size(), allowed);
+    return allowed;
 }
 
 void Tolvane::setTagAudioOutputFormat(int32_t tag) {
-    rules::setTagAudioOutputFormat(*this, tag);
+    const Action action(*this);
+    apply(rules::setTagAudioOutputFormat(audioState(), tag), Property::tagAudioOutputFormat);
 }
 
 void Tolvane::setTagAudioSamplerate(int32_t tag) {
-    rules::setTagAudioSamplerate(*this, tag);
+    const Action action(*this);
+    apply(rules::setTagAudioSamplerate(audioState(), tag), Property::tagAudioSamplerate);
 }
 
 void Tolvane::setTagAudioChannel(int32_t tag) {
-    rules::setTagAudioChannel(*this, tag);
+    const Action action(*this);
+    apply(rules::setTagAudioChannel(audioState(), tag), Property::tagAudioChannel);
 }
 
 void Tolvane::setTagVideoOutputFormat(int32_t tag) {
-    rules::setTagVideoOutputFormat(*this, form_.popupFMLEAudioOutputFormat, tag);
+    const Action action(*this);
+    set(Property::tagVideoOutputFormat, tag);
+    // Shown whether or not it changed: the rule reads the audio formats the form then leaves
+    // visible.
+    set(Property::h264Selected, tag == choice::kH264);
+    apply(rules::setTagVideoOutputFormat(audioState(), tag,
+                                         rules::offeredFormats(form_.popupFMLEAudioOutputFormat)));
 }
 
 void Tolvane::adjustBitrate() {
@@ -234,6 +334,8 @@ void Tolvane::fmleProfileSelected(const PopUpList& sender) {
 }
 
 void Tolvane::loadFMLEProfile(const std::string& name) {
+    replacements_.clear();
+    const Action action(*this);
     currentFMLEProfile_.reset();
     currentFMLEProfile_ = profile::openFMLEProfile(*fileOps_, fmleProfilePath_, name);
     if (!currentFMLEProfile_) return;

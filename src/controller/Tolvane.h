@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -8,6 +10,7 @@
 #include <vector>
 
 #include "controller/SaveOutcome.h"
+#include "form/ChangeNotifier.h"
 #include "form/Changes.h"
 #include "form/Choices.h"
 #include "form/Form.h"
@@ -15,6 +18,7 @@
 #include "platform/CaptureDevices.h"
 #include "platform/Outcome.h"
 #include "profile/ProfileDocument.h"
+#include "rules/AudioRules.h"
 #include "rules/TagSet.h"
 
 namespace tolvane {
@@ -32,7 +36,6 @@ struct Loaded;
 class Tolvane final : private PropertyHolder {
   public:
     using PropertyObserver = std::function<void(Property)>;
-    using ObserverId = int;
 
     Tolvane(Form& form, const CaptureDeviceSource& devices);
     // Tests pass a file layer that fails on demand, the window one with a trash; the controller
@@ -46,9 +49,10 @@ class Tolvane final : private PropertyHolder {
     void awakeFromNib();
     void applicationDidFinishLaunching();
 
-    // Every setter call announces its property to the observers, after the form has followed.
-    ObserverId observe(PropertyObserver observer);
-    void unobserve(ObserverId id);
+    // The form follows every setter at once. Observers are told when the outermost action (a
+    // setter, or a profile load) ends: each property whose value then differs from the one it
+    // had when the action began, once, in the order it was last set.
+    Subscription observe(PropertyObserver observer);
 
     // Observable properties.
 #define TOLVANE_DECLARE_PLAIN(type, name, Name) \
@@ -152,7 +156,13 @@ class Tolvane final : private PropertyHolder {
     // it.
     static std::string profileNameOf(const std::string& entry);
 
-    // Audio capability masks (AudioBitrateMaskProperties).
+    // Every replacement the rules made since the last profile load began, in order.
+    const std::vector<Replacement>& replacements() const {
+        return replacements_;
+    }
+
+    // Audio capability masks (AudioBitrateMaskProperties): each sets its availability flags and
+    // returns the tags they allow.
     TagSet assignSamplrateByEncode(int32_t format);
     TagSet assignBitrateByEncode(int32_t format, int32_t samplerate, int32_t channel);
 
@@ -178,15 +188,40 @@ class Tolvane final : private PropertyHolder {
   private:
     Tolvane(Form& form, const CaptureDeviceSource& devices, std::unique_ptr<FileOps> owned,
             FileOps* given);
-    void storePropertyValue(Property property, int32_t value);
-    void announce(Property property);
     std::vector<Change> pendingCamTwistChanges() const;
+
+    // One action: announcements wait until the outermost one ends.
+    class Action {
+      public:
+        explicit Action(Tolvane& controller);
+        Action(const Action&) = delete;
+        Action& operator=(const Action&) = delete;
+        ~Action();
+
+      private:
+        Tolvane& controller_;
+    };
+    // Notes the value a property had before the action first sets it, and its place in the order.
+    void willSet(Property property);
+    // Stores a value and lets the form follow, without rules.
+    void set(Property property, int32_t value);
+    void setFlags(Property first, std::size_t count, const TagSet& allowed);
+    rules::AudioState audioState() const;
+    // Stores what the rules returned: what they replaced, then each property that changed (and the
+    // setter's own property always) in the order the cascade sets them.
+    void apply(const rules::Cascade& result, std::optional<Property> own = std::nullopt);
+    void announceChanges();
 
     Form& form_;
     std::unique_ptr<FileOps> defaultFileOps_;
     FileOps* fileOps_ = nullptr;
-    std::vector<std::pair<ObserverId, PropertyObserver>> observers_;
-    ObserverId lastObserverId_ = 0;
+    Notifier<Property> observers_;
+    int actions_ = 0;  // running, nested ones included
+    std::bitset<kPropertyCount> pending_;
+    std::array<int32_t, kPropertyCount> before_{};
+    std::array<Property, kPropertyCount> order_{};
+    std::size_t ordered_ = 0;
+    std::vector<Replacement> replacements_;
 
 #define TOLVANE_DECLARE_FIELD(type, name, Name) type name##_{};
     TOLVANE_RULED_PROPERTIES(TOLVANE_DECLARE_FIELD)

@@ -5,6 +5,12 @@
 namespace tolvane {
 namespace {
 
+// Selects only when the selection differs, so that the list's views are told of changes only.
+void selectTag(PopUpList& list, int32_t tag) {
+    const int index = list.indexOfItemWithTag(tag);
+    if (index != list.indexOfSelectedItem()) list.selectItemAtIndex(index);
+}
+
 void hideTag(PopUpList& list, int32_t tag, bool hidden) {
     list.setItemHidden(list.indexOfItemWithTag(tag), hidden);
 }
@@ -22,19 +28,19 @@ int32_t tagInFamily(Property property, Property first) {
 void showProperty(Form& form, Property property, int32_t value) {
     switch (property) {
         case Property::tagVideoOutputFormat:
-            form.popupFMLEVideoOutputFormat.selectItemWithTag(value);
+            selectTag(form.popupFMLEVideoOutputFormat, value);
             return;
         case Property::tagAudioOutputFormat:
-            form.popupFMLEAudioOutputFormat.selectItemWithTag(value);
+            selectTag(form.popupFMLEAudioOutputFormat, value);
             return;
         case Property::tagAudioSamplerate:
-            form.popupFMLEAudioSamplerate.selectItemWithTag(value);
+            selectTag(form.popupFMLEAudioSamplerate, value);
             return;
         case Property::tagAudioChannel:
-            form.popupFMLEAudioOutputChannel.selectItemWithTag(value);
+            selectTag(form.popupFMLEAudioOutputChannel, value);
             return;
         case Property::tagAudioBitrate:
-            form.popupFMLEAudioOutputBitrate.selectItemWithTag(value);
+            selectTag(form.popupFMLEAudioOutputBitrate, value);
             return;
         case Property::h264Selected:
             // AAC goes with H.264 only, Nellymoser with VP6 only; MP3 with both.

@@ -82,15 +82,12 @@ constexpr Property nthProperty(Property first, std::size_t n) {
     return static_cast<Property>(static_cast<std::size_t>(first) + n);
 }
 
-// Whoever holds the properties, as the subsystems that read and change them see it. A flag reads
-// as 0 or 1.
+// Whoever holds the properties, as the profile store reads and sets them. A flag reads as 0 or 1.
 class PropertyHolder {
   public:
     virtual int32_t propertyValue(Property property) const = 0;
-    // Through the property's setter: its rules run and every change is announced.
+    // Through the property's setter, with its rules.
     virtual void setPropertyValue(Property property, int32_t value) = 0;
-    // Stores and announces, without the setter's rules: what the rules themselves use.
-    virtual void storePropertyValue(Property property, int32_t value) = 0;
 
   protected:
     ~PropertyHolder() = default;

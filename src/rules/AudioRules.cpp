@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "form/Choices.h"
 #include "form/TextValue.h"
@@ -15,6 +16,7 @@ namespace {
 using choice::kFirst;
 using choice::kMono;
 using choice::kNellymoser;
+using Kind = RuleReason::Kind;
 
 constexpr std::size_t kFormats = choice::kAudioFormatTitles.size();
 constexpr std::size_t kSamplerates = choice::kSamplerateTitles.size();
@@ -78,15 +80,31 @@ constexpr int bitrateRow(int32_t format, int32_t samplerate, int32_t channel) {
     return 2 * rate + mono;
 }
 
-// Sets every flag of a row through its setter, then collects the tags the row allows.
+// The tags a row allows, in ascending order.
 template <std::size_t N>
-TagSet applyRow(PropertyHolder& holder, const std::array<uint8_t, N>& row, Property firstFlag) {
-    for (std::size_t i = 0; i < N; ++i)
-        holder.setPropertyValue(nthProperty(firstFlag, i), row[i]);
+TagSet allowedBy(const std::array<uint8_t, N>& row) {
     TagSet allowed;
     for (std::size_t i = 0; i < N; ++i)
         if (row[i] == 0) allowed.insert(choice::tagAt(i));
     return allowed;
+}
+
+template <std::size_t N>
+std::optional<std::string_view> titleIn(const std::array<std::string_view, N>& titles,
+                                        int32_t tag) {
+    const std::ptrdiff_t index = choice::indexOf(tag, N);
+    if (index < 0) return std::nullopt;
+    return titles[static_cast<std::size_t>(index)];
+}
+
+// The title of a tag the tables read, which is always in its list.
+std::string named(ValueId id, int32_t tag) {
+    return std::string(titleOf(id, tag).value_or(""));
+}
+
+RuleReason because(Kind kind, std::string format, std::string samplerate = {},
+                   std::string channels = {}) {
+    return {kind, std::move(format), std::move(samplerate), std::move(channels)};
 }
 
 // Keeps a choice that is still allowed, otherwise takes the first (highest) allowed one.
@@ -94,66 +112,121 @@ int32_t keepOrFirst(const TagSet& allowed, int32_t current) {
     return allowed.containsIndex(current) ? current : allowed.firstIndex();
 }
 
-}  // namespace
-
-TagSet assignSamplrateByEncode(PropertyHolder& holder, int32_t format) {
-    const auto row = static_cast<std::size_t>(inList(format, kFormats) - kFirst);
-    return applyRow(holder, kSamplerateMask[row], Property::samplerateStatus48000);
+// The steps of the cascade, each on the state being built, recording what it replaces.
+void checkBitrate(Cascade& c) {
+    AudioState& s = c.state;
+    const int32_t format = inList(s.format, kFormats);
+    const int32_t samplerate = inList(s.samplerate, kSamplerates);
+    const int32_t channel = inList(s.channel, kChannels);
+    s.bitrates = assignBitrateByEncode(format, samplerate, channel);
+    const int32_t bitrate = keepOrFirst(s.bitrates, s.bitrate);
+    if (bitrate == s.bitrate) return;
+    c.replaced.push_back(
+        {ValueId::audioBitrate, s.bitrate, bitrate,
+         because(Kind::bitrateNotOffered, named(ValueId::audioFormat, format),
+                 named(ValueId::sampleRate, samplerate), named(ValueId::channels, channel))});
+    s.bitrate = bitrate;
 }
 
-TagSet assignBitrateByEncode(PropertyHolder& holder, int32_t format, int32_t samplerate,
-                             int32_t channel) {
+void storeSamplerate(Cascade& c, int32_t tag) {
+    c.state.samplerate = tag;
+    checkBitrate(c);
+}
+
+void storeChannel(Cascade& c, int32_t tag) {
+    c.state.channel = tag;
+    checkBitrate(c);
+}
+
+void storeFormat(Cascade& c, int32_t tag) {
+    AudioState& s = c.state;
+    // Mono first, while the previous format is still stored.
+    if (tag == kNellymoser) {
+        if (s.channel != kMono)
+            c.replaced.push_back(
+                {ValueId::channels, s.channel, kMono,
+                 because(Kind::monoOnly, named(ValueId::audioFormat, kNellymoser))});
+        storeChannel(c, kMono);
+    }
+    s.nellyMoserSelected = tag == kNellymoser;
+    s.format = tag;
+    s.samplerates = assignSamplrateByEncode(tag);
+    const int32_t samplerate = keepOrFirst(s.samplerates, s.samplerate);
+    if (samplerate != s.samplerate)
+        c.replaced.push_back({ValueId::sampleRate, s.samplerate, samplerate,
+                              because(Kind::samplerateNotOffered,
+                                      named(ValueId::audioFormat, inList(tag, kFormats)))});
+    // Always: the bitrate is re-validated for the new format.
+    storeSamplerate(c, samplerate);
+}
+
+}  // namespace
+
+std::optional<std::string_view> titleOf(ValueId id, int32_t tag) {
+    switch (id) {
+        case ValueId::videoFormat:
+            return titleIn(choice::kVideoFormatTitles, tag);
+        case ValueId::audioFormat:
+            return titleIn(choice::kAudioFormatTitles, tag);
+        case ValueId::sampleRate:
+            return titleIn(choice::kSamplerateTitles, tag);
+        case ValueId::channels:
+            return titleIn(choice::kChannelTitles, tag);
+        case ValueId::audioBitrate:
+            return titleIn(choice::kBitrateTitles, tag);
+        default:
+            return std::nullopt;
+    }
+}
+
+TagSet assignSamplrateByEncode(int32_t format) {
+    const auto row = static_cast<std::size_t>(inList(format, kFormats) - kFirst);
+    return allowedBy(kSamplerateMask[row]);
+}
+
+TagSet assignBitrateByEncode(int32_t format, int32_t samplerate, int32_t channel) {
     const int row = bitrateRow(inList(format, kFormats), inList(samplerate, kSamplerates),
                                inList(channel, kChannels));
-    return applyRow(holder, kBitrateMask[static_cast<std::size_t>(row)],
-                    Property::bitrateStatus320Kbps);
+    return allowedBy(kBitrateMask[static_cast<std::size_t>(row)]);
 }
 
-void setTagAudioOutputFormat(PropertyHolder& holder, int32_t tag) {
-    // Mono first, while the previous format is still stored.
-    if (tag == kNellymoser) holder.setPropertyValue(Property::tagAudioChannel, kMono);
-    holder.setPropertyValue(Property::nellyMoserSelected, tag == kNellymoser);
-    const int32_t samplerate = holder.propertyValue(Property::tagAudioSamplerate);
-    holder.storePropertyValue(Property::tagAudioOutputFormat, tag);
-    holder.setPropertyValue(Property::tagAudioSamplerate,
-                            keepOrFirst(assignSamplrateByEncode(holder, tag), samplerate));
+Cascade setTagAudioOutputFormat(const AudioState& state, int32_t tag) {
+    Cascade c{state, {}};
+    storeFormat(c, tag);
+    return c;
 }
 
-namespace {
-
-// Stores a sample rate or channel and re-validates the bitrate for the new combination.
-void storeThenCheckBitrate(PropertyHolder& holder, Property property, int32_t tag) {
-    holder.storePropertyValue(property, tag);
-    const int32_t bitrate = holder.propertyValue(Property::tagAudioBitrate);
-    const TagSet allowed =
-        assignBitrateByEncode(holder, holder.propertyValue(Property::tagAudioOutputFormat),
-                              holder.propertyValue(Property::tagAudioSamplerate),
-                              holder.propertyValue(Property::tagAudioChannel));
-    holder.setPropertyValue(Property::tagAudioBitrate, keepOrFirst(allowed, bitrate));
+Cascade setTagAudioSamplerate(const AudioState& state, int32_t tag) {
+    Cascade c{state, {}};
+    storeSamplerate(c, tag);
+    return c;
 }
 
-}  // namespace
-
-void setTagAudioSamplerate(PropertyHolder& holder, int32_t tag) {
-    storeThenCheckBitrate(holder, Property::tagAudioSamplerate, tag);
+Cascade setTagAudioChannel(const AudioState& state, int32_t tag) {
+    Cascade c{state, {}};
+    storeChannel(c, tag);
+    return c;
 }
 
-void setTagAudioChannel(PropertyHolder& holder, int32_t tag) {
-    storeThenCheckBitrate(holder, Property::tagAudioChannel, tag);
+Cascade setTagVideoOutputFormat(const AudioState& state, int32_t tag, const TagSet& offered) {
+    Cascade c{state, {}};
+    c.state.videoFormat = tag;
+    c.state.h264Selected = tag == choice::kH264;
+    // With nothing offered there is nothing to fall back to: the audio choices stay.
+    if (offered.empty() || offered.containsIndex(state.format)) return c;
+    const std::string_view codec =
+        tag == choice::kH264 ? choice::kVideoFormatTitles[0] : choice::kVP6Title;
+    c.replaced.push_back({ValueId::audioFormat, state.format, offered.firstIndex(),
+                          because(Kind::formatNotOffered, std::string(codec))});
+    storeFormat(c, offered.firstIndex());
+    return c;
 }
 
-void setTagVideoOutputFormat(PropertyHolder& holder, const PopUpList& audioFormats, int32_t tag) {
-    const int32_t audioFormat = holder.propertyValue(Property::tagAudioOutputFormat);
-    holder.storePropertyValue(Property::tagVideoOutputFormat, tag);
-    // The form hides the audio formats the new codec does not offer as it follows this.
-    holder.setPropertyValue(Property::h264Selected, tag == choice::kH264);
-    // Only the list's own items are offered, never one kept from a profile.
+TagSet offeredFormats(const PopUpList& audioFormats) {
     TagSet offered;
     for (const MenuItem& item : audioFormats.itemArray())
         if (!item.isHidden() && !item.isKept()) offered.insert(item.tag());
-    // With nothing offered there is nothing to fall back to: the audio choices stay.
-    if (offered.empty() || offered.containsIndex(audioFormat)) return;
-    holder.setPropertyValue(Property::tagAudioOutputFormat, offered.firstIndex());
+    return offered;
 }
 
 void adjustBitrate(Form& form) {

@@ -1,30 +1,72 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
 
+#include "form/Changes.h"
 #include "form/Form.h"
-#include "form/Properties.h"
 #include "rules/TagSet.h"
 
-// The encoding rules over the properties that hold the choices. Each function is the work of the
-// controller member of the same name; every change goes through the holder, so that it is
-// announced in the order the rules make it.
+// The encoding rules, as functions from the choices to the choices they lead to. Each cascade
+// function is the work of the controller's setter of the same name; the controller stores the
+// result and announces what changed.
 namespace tolvane::rules {
 
-// The sample rates an audio format allows. Sets the seven sample-rate availability flags first.
-TagSet assignSamplrateByEncode(PropertyHolder& holder, int32_t format);
-// The bitrates a combination allows. Sets the 23 bitrate availability flags first.
-TagSet assignBitrateByEncode(PropertyHolder& holder, int32_t format, int32_t samplerate,
-                             int32_t channel);
+// The choices the rules work on, as tags, with what they allow.
+struct AudioState {
+    int32_t videoFormat = 0;
+    bool h264Selected = false;
+    int32_t format = 0;
+    int32_t samplerate = 0;
+    int32_t channel = 0;
+    int32_t bitrate = 0;
+    bool nellyMoserSelected = false;
+    // The sample rates and bitrates offered: each availability flag is 1 for a tag not in its set.
+    TagSet samplerates;
+    TagSet bitrates;
 
-// The cascade: a format re-validates the sample rate, a sample rate or channel the bitrate.
-void setTagAudioOutputFormat(PropertyHolder& holder, int32_t tag);
-void setTagAudioSamplerate(PropertyHolder& holder, int32_t tag);
-void setTagAudioChannel(PropertyHolder& holder, int32_t tag);
+    friend bool operator==(const AudioState&, const AudioState&) = default;
+};
 
-// Stores the codec, sets the H.264 flag (the form then hides the audio formats the codec does not
-// offer) and falls back to the first offered audio format when the current one is not.
-void setTagVideoOutputFormat(PropertyHolder& holder, const PopUpList& audioFormats, int32_t tag);
+// A choice a rule replaced, as tags; the reason names the choices the tables read.
+struct Replaced {
+    ValueId id = ValueId::sampleRate;
+    int32_t from = 0;
+    int32_t to = 0;
+    RuleReason reason;
+
+    friend bool operator==(const Replaced&, const Replaced&) = default;
+};
+
+// The choices after a setter, and what its rules replaced on the way, in order.
+struct Cascade {
+    AudioState state;
+    std::vector<Replaced> replaced;
+};
+
+// The title a list shows for a tag of the audio value id names (format, sample rate, channels,
+// bitrate); none for a tag outside the list.
+std::optional<std::string_view> titleOf(ValueId id, int32_t tag);
+
+// The sample rates an audio format allows.
+TagSet assignSamplrateByEncode(int32_t format);
+// The bitrates a combination allows.
+TagSet assignBitrateByEncode(int32_t format, int32_t samplerate, int32_t channel);
+
+// A format re-validates the sample rate (Nellymoser forcing mono first), a sample rate or
+// channel the bitrate.
+Cascade setTagAudioOutputFormat(const AudioState& state, int32_t tag);
+Cascade setTagAudioSamplerate(const AudioState& state, int32_t tag);
+Cascade setTagAudioChannel(const AudioState& state, int32_t tag);
+
+// Stores the codec and its H.264 flag, and falls back to the first of the audio formats offered
+// when the current one is not among them. Offered are those the form leaves visible once it shows
+// the new flag; with none, the audio choices stay.
+Cascade setTagVideoOutputFormat(const AudioState& state, int32_t tag, const TagSet& offered);
+// The audio formats a list offers: its visible items, never one kept from a profile.
+TagSet offeredFormats(const PopUpList& audioFormats);
 
 // The video bitrate becomes the total budget less the audio bitrate.
 void adjustBitrate(Form& form);

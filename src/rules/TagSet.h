@@ -15,6 +15,11 @@ class TagSet {
 
     // Adds a tag; tags beyond the capacity are dropped.
     void insert(int32_t tag) {
+        // Tags mostly come in ascending order: append.
+        if (size_ == 0 || tags_[size_ - 1] < tag) {
+            if (size_ < kCapacity) tags_[size_++] = tag;
+            return;
+        }
         auto* end = tags_.begin() + size_;
         auto* at = std::lower_bound(tags_.begin(), end, tag);
         if (at != end && *at == tag) return;

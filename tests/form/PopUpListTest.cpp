@@ -47,7 +47,7 @@ TEST(PopUpList, SelectsByTagOrIndexAndNotifiesOnlyOnChange) {
     EXPECT_EQ(7, list.selectedTag());
 
     int changes = 0;
-    list.subscribe([&changes] { ++changes; });
+    const Subscription counting = list.subscribe([&changes] { ++changes; });
     list.setItemHidden(1, true);  // no change, no notice
     list.setItemHidden(1, false);
     list.removeAllItems();

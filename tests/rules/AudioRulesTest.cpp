@@ -1,17 +1,18 @@
+#include "rules/AudioRules.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
-
-#include "form/Binding.h"
-#include "rules/AudioRules.h"
 
 namespace tolvane {
 namespace {
 
-using P = Property;
+using rules::AudioState;
+using rules::Cascade;
 constexpr int32_t AAC = 1001, MP3 = 1002, NELLY = 1003, STEREO = 1001, MONO = 1002;
 constexpr int32_t H264 = 1001, VP6 = 1002;
 constexpr int kHz[] = {48000, 44100, 32000, 22050, 11025, 8000, 5512};
@@ -26,76 +27,65 @@ std::vector<int32_t> tagsOf(const int (&list)[N], const std::vector<int>& values
         tags.push_back(1001 + static_cast<int32_t>(std::find(list, list + N, value) - list));
     return tags;
 }
+int32_t hz(int value) {
+    return tagsOf(kHz, {value})[0];
+}
+int32_t kbps(int value) {
+    return tagsOf(kKbps, {value})[0];
+}
+std::vector<int32_t> tags(const TagSet& set) {
+    return {set.begin(), set.end()};
+}
+TagSet setOf(std::initializer_list<int32_t> tags) {
+    TagSet set;
+    for (int32_t tag : tags)
+        set.insert(tag);
+    return set;
+}
 
-// The properties in an array, as the controller holds them: the ruled setters run the rules, and
-// every change is shown in a form and recorded by name.
-struct Rules : ::testing::Test, PropertyHolder {
-    int32_t propertyValue(P p) const override { return values[static_cast<std::size_t>(p)]; }
-    void storePropertyValue(P p, int32_t value) override {
-        values[static_cast<std::size_t>(p)] = value;
-        showProperty(form, p, value);
-        told.emplace_back(propertyName(p));
-    }
-    void setPropertyValue(P p, int32_t value) override {
-        if (p == P::tagAudioOutputFormat) return rules::setTagAudioOutputFormat(*this, value);
-        if (p == P::tagAudioSamplerate) return rules::setTagAudioSamplerate(*this, value);
-        if (p == P::tagAudioChannel) return rules::setTagAudioChannel(*this, value);
-        if (p == P::tagVideoOutputFormat)
-            return rules::setTagVideoOutputFormat(*this, form.popupFMLEAudioOutputFormat, value);
-        storePropertyValue(p, value);
-    }
-    static int32_t hz(int value) { return tagsOf(kHz, {value})[0]; }
-    static int32_t kbps(int value) { return tagsOf(kKbps, {value})[0]; }
-    static std::vector<int32_t> tags(const TagSet& set) { return {set.begin(), set.end()}; }
+std::array<int32_t, 4> choices(const AudioState& s) {
+    return {s.format, s.samplerate, s.channel, s.bitrate};
+}
 
-    // The flags, and the items the form hides, rule out exactly the tags not expected.
-    void offers(const PopUpList& list, P firstFlag, const std::vector<int32_t>& expected) {
-        for (const MenuItem& item : list.itemArray()) {
-            const bool out = std::count(expected.begin(), expected.end(), item.tag()) == 0;
-            const auto n = static_cast<std::size_t>(item.tag() - 1001);
-            EXPECT_EQ(out, propertyValue(nthProperty(firstFlag, n))) << item.title();
-            EXPECT_EQ(out, item.isHidden()) << item.title();
-        }
-    }
-    // The bitrates a combination allows, as the result and as the flags.
-    void allows(int32_t format, int32_t samplerate, int32_t channel, const std::vector<int>& kbps) {
-        const auto expected = tagsOf(kKbps, kbps);
-        EXPECT_EQ(expected, tags(rules::assignBitrateByEncode(*this, format, samplerate, channel)))
-            << format << " " << samplerate << " " << channel;
-        offers(form.popupFMLEAudioOutputBitrate, P::bitrateStatus320Kbps, expected);
-    }
-    // Format, sample rate, channel and bitrate, as tags.
-    using Audio = std::array<int32_t, 4>;
-    static Audio audio(int32_t format, int rate, int32_t channel, int bitrate) {
-        return {format, hz(rate), channel, kbps(bitrate)};
-    }
-    Audio audio() const {
-        return {propertyValue(P::tagAudioOutputFormat), propertyValue(P::tagAudioSamplerate),
-                propertyValue(P::tagAudioChannel), propertyValue(P::tagAudioBitrate)};
-    }
-    void choose(int32_t format, int rate, int32_t channel, int bitrate) {
-        setPropertyValue(P::tagAudioOutputFormat, format);
-        setPropertyValue(P::tagAudioChannel, channel);
-        setPropertyValue(P::tagAudioSamplerate, hz(rate));
-        setPropertyValue(P::tagAudioBitrate, kbps(bitrate));
-        told.clear();
-    }
+AudioState audio(int32_t format, int rate, int32_t channel, int bitrate) {
+    AudioState s;
+    s.format = format;
+    s.samplerate = hz(rate);
+    s.channel = channel;
+    s.bitrate = kbps(bitrate);
+    s.nellyMoserSelected = format == NELLY;
+    return s;
+}
 
-    Form form = standardForm();
-    std::array<int32_t, kPropertyCount> values{};
-    std::vector<std::string> told;
-};
+// A replacement in words: "audioBitrate 128>88 bitrateNotOffered Nellymoser 44100 Mono".
+std::string said(const rules::Replaced& r) {
+    constexpr const char* kKinds[] = {"samplerateNotOffered", "bitrateNotOffered", "monoOnly",
+                                      "formatNotOffered"};
+    const auto title = [&](int32_t tag) {
+        return std::string(rules::titleOf(r.id, tag).value_or("?"));
+    };
+    std::string text = r.id == ValueId::sampleRate    ? "sampleRate"
+                       : r.id == ValueId::channels    ? "channels"
+                       : r.id == ValueId::audioFormat ? "audioFormat"
+                                                      : "audioBitrate";
+    text += " " + title(r.from) + ">" + title(r.to) + " " + kKinds[static_cast<int>(r.reason.kind)];
+    for (const std::string* part : {&r.reason.format, &r.reason.samplerate, &r.reason.channels})
+        if (!part->empty()) text += " " + *part;
+    return text;
+}
 
-TEST_F(Rules, EveryFormatAndCombinationAllowsWhatTheEncoderTableSays) {
+TEST(AudioRules, EveryFormatAndCombinationAllowsWhatTheEncoderTableSays) {
     const std::vector<int> rates[] = {{48000, 44100, 32000, 22050, 11025, 8000},
                                       {44100, 22050, 11025},
                                       {44100, 22050, 11025, 8000, 5512}};
-    for (int32_t format : {AAC, MP3, NELLY}) {
-        const auto expected = tagsOf(kHz, rates[format - AAC]);
-        EXPECT_EQ(expected, tags(rules::assignSamplrateByEncode(*this, format)));
-        offers(form.popupFMLEAudioSamplerate, P::samplerateStatus48000, expected);
-    }
+    for (int32_t format : {AAC, MP3, NELLY})
+        EXPECT_EQ(tagsOf(kHz, rates[format - AAC]), tags(rules::assignSamplrateByEncode(format)));
 
+    const auto allows = [](int32_t format, int32_t rate, int32_t channel,
+                           const std::vector<int>& kbps) {
+        EXPECT_EQ(tagsOf(kKbps, kbps), tags(rules::assignBitrateByEncode(format, rate, channel)))
+            << format << " " << rate << " " << channel;
+    };
     const std::vector<int> aac = {320, 256, 224, 192, 160, 128, 112, 96, 80,
                                   64,  56,  48,  40,  32,  28,  24,  20, 16};
     const std::vector<int> mp3At44 = {224, 192, 160, 128, 112, 96},
@@ -122,77 +112,125 @@ TEST_F(Rules, EveryFormatAndCombinationAllowsWhatTheEncoderTableSays) {
 
     // Tags outside the lists read as the default choice: MP3, 44100 Hz, mono.
     for (int32_t format : {0, -5, 1004, INT32_MAX, INT32_MIN})
-        EXPECT_EQ(tagsOf(kHz, rates[1]), tags(rules::assignSamplrateByEncode(*this, format)));
+        EXPECT_EQ(tagsOf(kHz, rates[1]), tags(rules::assignSamplrateByEncode(format)));
     allows(0, 0, 0, mp3At44Mono);
     allows(INT32_MAX, 1008, 1003, mp3At44Mono);
     allows(AAC, hz(11025), 7, {aac.begin() + 4, aac.end()});
 }
 
-TEST_F(Rules, CascadeKeepsTheChoicesAllowedAndAnnouncesEveryStepInOrder) {
-    choose(MP3, 44100, STEREO, 128);
-    setPropertyValue(P::tagAudioOutputFormat, MP3);
-    std::vector<std::string> expected = {"nellyMoserSelected", "tagAudioOutputFormat"};
-    for (int rate : kHz)
-        expected.push_back("samplerateStatus" + std::to_string(rate));
-    expected.push_back("tagAudioSamplerate");
-    for (int rate : kKbps)
-        expected.push_back("bitrateStatus" + std::to_string(rate) + "Kbps");
-    expected.push_back("tagAudioBitrate");
-    EXPECT_EQ(expected, told);
-    EXPECT_EQ(audio(MP3, 44100, STEREO, 128), audio());
-    // A bitrate, even a disallowed one, is stored as given and recomputes nothing.
-    told.clear();
-    setPropertyValue(P::tagAudioBitrate, kbps(11));
-    EXPECT_EQ(std::vector<std::string>{"tagAudioBitrate"}, told);
-    EXPECT_EQ(audio(MP3, 44100, STEREO, 11), audio());
-
-    // Nellymoser sets mono first, and the channel re-validates the bitrate while MP3 is stored.
-    choose(MP3, 44100, STEREO, 128);
-    setPropertyValue(P::tagAudioOutputFormat, NELLY);
-    EXPECT_EQ(audio(NELLY, 44100, MONO, 88), audio());
-    EXPECT_TRUE(propertyValue(P::nellyMoserSelected));
-    offers(form.popupFMLEAudioOutputBitrate, P::bitrateStatus320Kbps, {kbps(88)});
-    EXPECT_EQ("tagAudioChannel", told.at(0));
-    EXPECT_EQ("tagAudioBitrate", told.at(24));
-    EXPECT_EQ("nellyMoserSelected", told.at(25));
-    // Nellymoser ignores the channel: stereo is stored, the bitrate stays.
-    choose(NELLY, 22050, MONO, 44);
-    setPropertyValue(P::tagAudioChannel, STEREO);
-    EXPECT_EQ(audio(NELLY, 22050, STEREO, 44), audio());
-
-    // What a new format or channel rules out falls back to the highest allowed.
-    choose(NELLY, 5512, MONO, 11);
-    setPropertyValue(P::tagAudioOutputFormat, MP3);
-    EXPECT_EQ(audio(MP3, 44100, MONO, 224), audio());
-    choose(MP3, 22050, MONO, 32);
-    setPropertyValue(P::tagAudioChannel, STEREO);
-    EXPECT_EQ(audio(MP3, 22050, STEREO, 80), audio());
+TEST(AudioRules, CascadeKeepsWhatIsAllowedAndRecordsEachReplacementWithItsReason) {
+    using Step = std::function<Cascade(const AudioState&)>;
+    const auto format = [](int32_t tag) -> Step {
+        return [tag](const AudioState& s) { return rules::setTagAudioOutputFormat(s, tag); };
+    };
+    const auto rate = [](int value) -> Step {
+        return [value](const AudioState& s) { return rules::setTagAudioSamplerate(s, hz(value)); };
+    };
+    const auto channel = [](int32_t tag) -> Step {
+        return [tag](const AudioState& s) { return rules::setTagAudioChannel(s, tag); };
+    };
+    struct Case {
+        AudioState from;
+        Step step;
+        AudioState to;
+        std::vector<std::string> replaced;
+    };
+    const Case cases[] = {
+        // Mono first, checked against the previous format; then the format's own rows.
+        {audio(MP3, 44100, STEREO, 128),
+         format(NELLY),
+         audio(NELLY, 44100, MONO, 88),
+         {"channels Stereo>Mono monoOnly Nellymoser",
+          "audioBitrate 128>88 bitrateNotOffered Nellymoser 44100 Mono"}},
+        {audio(MP3, 44100, MONO, 128),
+         format(NELLY),
+         audio(NELLY, 44100, MONO, 88),
+         {"audioBitrate 128>88 bitrateNotOffered Nellymoser 44100 Mono"}},
+        // The channel step replaces a bitrate that the format step then replaces again.
+        {audio(MP3, 22050, STEREO, 80),
+         format(NELLY),
+         audio(NELLY, 22050, MONO, 44),
+         {"channels Stereo>Mono monoOnly Nellymoser",
+          "audioBitrate 80>48 bitrateNotOffered MP3 22050 Mono",
+          "audioBitrate 48>44 bitrateNotOffered Nellymoser 22050 Mono"}},
+        {audio(NELLY, 5512, MONO, 11),
+         format(MP3),
+         audio(MP3, 44100, MONO, 224),
+         {"sampleRate 5512>44100 samplerateNotOffered MP3",
+          "audioBitrate 11>224 bitrateNotOffered MP3 44100 Mono"}},
+        {audio(MP3, 44100, STEREO, 128), format(MP3), audio(MP3, 44100, STEREO, 128), {}},
+        {audio(MP3, 22050, MONO, 32),
+         channel(STEREO),
+         audio(MP3, 22050, STEREO, 80),
+         {"audioBitrate 32>80 bitrateNotOffered MP3 22050 Stereo"}},
+        // Nellymoser ignores the channel.
+        {audio(NELLY, 22050, MONO, 44), channel(STEREO), audio(NELLY, 22050, STEREO, 44), {}},
+        // A sample rate is stored as given; only the bitrate follows.
+        {audio(MP3, 44100, STEREO, 128),
+         rate(48000),
+         audio(MP3, 48000, STEREO, 32),
+         {"audioBitrate 128>32 bitrateNotOffered MP3 48000 Stereo"}},
+        // Nothing chosen yet reads as MP3, mono: the reason names what the tables read.
+        {AudioState{},
+         rate(44100),
+         audio(0, 44100, 0, 224),
+         {"audioBitrate ?>224 bitrateNotOffered MP3 44100 Mono"}},
+    };
+    for (const Case& c : cases) {
+        const Cascade result = c.step(c.from);
+        const AudioState& s = result.state;
+        SCOPED_TRACE(&c - cases);
+        EXPECT_EQ(choices(c.to), choices(s));
+        EXPECT_EQ(c.to.nellyMoserSelected, s.nellyMoserSelected);
+        EXPECT_EQ(rules::assignBitrateByEncode(s.format, s.samplerate, s.channel), s.bitrates);
+        std::vector<std::string> replaced;
+        for (const rules::Replaced& r : result.replaced)
+            replaced.push_back(said(r));
+        EXPECT_EQ(c.replaced, replaced);
+    }
+    // A format sets the sample rates it allows; a sample rate or channel leaves them.
+    EXPECT_EQ(
+        rules::assignSamplrateByEncode(NELLY),
+        rules::setTagAudioOutputFormat(audio(MP3, 44100, STEREO, 128), NELLY).state.samplerates);
+    EXPECT_TRUE(rules::setTagAudioChannel(AudioState{}, MONO).state.samplerates.empty());
 }
 
-TEST_F(Rules, CodecDecidesWhichAudioFormatsAreOffered) {
-    choose(NELLY, 44100, MONO, 88);
-    setPropertyValue(P::tagVideoOutputFormat, H264);
-    EXPECT_TRUE(form.popupFMLEAudioOutputFormat.itemWithTag(NELLY)->isHidden());
-    EXPECT_FALSE(form.popupFMLEAudioOutputFormat.itemWithTag(AAC)->isHidden());
-    EXPECT_EQ(audio(AAC, 44100, MONO, 320), audio());
+TEST(AudioRules, CodecFallsBackToTheFirstAudioFormatOffered) {
+    const TagSet withH264 = setOf({MP3, AAC});
+    Cascade c = rules::setTagVideoOutputFormat(audio(NELLY, 44100, MONO, 88), H264, withH264);
+    EXPECT_TRUE(c.state.h264Selected);
+    EXPECT_EQ(choices(audio(AAC, 44100, MONO, 320)), choices(c.state));
+    EXPECT_FALSE(c.state.nellyMoserSelected);
+    ASSERT_EQ(2u, c.replaced.size());
+    EXPECT_EQ("audioFormat Nellymoser>AAC formatNotOffered H.264", said(c.replaced[0]));
+    EXPECT_EQ("audioBitrate 88>320 bitrateNotOffered AAC 44100 Mono", said(c.replaced[1]));
 
-    // MP3 is offered with both codecs: nothing audio changes.
-    choose(MP3, 22050, STEREO, 64);
-    setPropertyValue(P::tagVideoOutputFormat, VP6);
-    EXPECT_EQ((std::vector<std::string>{"tagVideoOutputFormat", "h264Selected"}), told);
-    EXPECT_FALSE(propertyValue(P::h264Selected));
-    setPropertyValue(P::tagVideoOutputFormat, 0);
-    EXPECT_FALSE(propertyValue(P::h264Selected));
+    // An offered format, or none offered at all, leaves the audio choices as they are.
+    for (const TagSet& offered : {withH264, TagSet{}}) {
+        c = rules::setTagVideoOutputFormat(audio(MP3, 22050, STEREO, 64), VP6, offered);
+        EXPECT_EQ(choices(audio(MP3, 22050, STEREO, 64)), choices(c.state));
+        EXPECT_EQ(VP6, c.state.videoFormat);
+        EXPECT_FALSE(c.state.h264Selected);
+        EXPECT_TRUE(c.replaced.empty());
+    }
+    // Any tag but H.264's is VP6.
+    c = rules::setTagVideoOutputFormat(audio(AAC, 44100, STEREO, 128), 0, setOf({MP3}));
+    EXPECT_FALSE(c.state.h264Selected);
+    EXPECT_EQ("audioFormat AAC>MP3 formatNotOffered VP6", said(c.replaced.at(0)));
 
-    // With no format offered the audio choices stay as they are.
-    choose(AAC, 48000, STEREO, 320);
-    form.popupFMLEAudioOutputFormat.removeAllItems();
-    setPropertyValue(P::tagVideoOutputFormat, H264);
-    EXPECT_EQ(audio(AAC, 48000, STEREO, 320), audio());
+    // Only the list's visible items are offered, never one kept from a profile.
+    PopUpList formats;
+    formats.addItemWithTitle("AAC", AAC);
+    formats.addItemWithTitle("MP3", MP3);
+    formats.addItemWithTitle("Nellymoser", NELLY);
+    formats.setItemHidden(2, true);
+    formats.selectOrKeepItemWithTitle("Aac");
+    EXPECT_EQ((std::vector<int32_t>{AAC, MP3}), tags(rules::offeredFormats(formats)));
 }
 
-TEST_F(Rules, BudgetSubtractsTheAudioBitrateAndSaturates) {
-    choose(AAC, 44100, STEREO, 128);
+TEST(AudioRules, BudgetSubtractsTheAudioBitrateAndSaturates) {
+    Form form = standardForm();
+    form.popupFMLEAudioOutputBitrate.selectItemWithTag(kbps(128));
     auto& video = form.comboboxFMLEVideoOutputBitrate;
     const std::size_t entries = video.objectValues().size();
     const auto videoFor = [&](const char* total) {
