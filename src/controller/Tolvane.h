@@ -7,12 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "controller/SaveOutcome.h"
+#include "form/Changes.h"
 #include "form/Choices.h"
 #include "form/Form.h"
 #include "form/Properties.h"
 #include "platform/CaptureDevices.h"
 #include "platform/Outcome.h"
 #include "profile/ProfileDocument.h"
+#include "profile/ProfileMapping.h"
 #include "rules/TagSet.h"
 
 namespace tolvane {
@@ -102,7 +105,7 @@ class Tolvane final : private PropertyHolder {
     FileOps& fileOps() {
         return *fileOps_;
     }
-    // What the last save, removal or CamTwist save did.
+    // What the last removal or CamTwist save did.
     const Outcome& lastOutcome() const {
         return lastOutcome_;
     }
@@ -126,10 +129,11 @@ class Tolvane final : private PropertyHolder {
         return audioBitrateDict_;
     }
 
-    // Profile document and access by path.
+    // Profile document and access by path. A write reports how many elements the path matched;
+    // it wrote only when that is one.
     std::optional<std::string> valueForXPath(const std::string& path, const XmlNode& context) const;
-    void setValue(const std::optional<std::string>& value, const std::string& path,
-                  const XmlNode& context);
+    std::size_t setValue(const std::optional<std::string>& value, const std::string& path,
+                         const XmlNode& context);
 
     // Profile catalogue, loading, rebuilding, saving and removal.
     std::optional<std::vector<std::string>> collectFMLEProfiles();
@@ -137,10 +141,25 @@ class Tolvane final : private PropertyHolder {
     void loadFMLEProfile(const std::string& name);
     void fmleFrameRateSelected();
     void fmleInputSizeSelected(const PopUpList& sender);
+    // Writes what the form changed since the load into the open document.
     bool rebuildProfile();
-    void setAspectRatio(bool preserve, XmlNode root);
-    void fmleSaveProfile();
+    bool setAspectRatio(bool preserve, XmlNode root);
+    // Saves under the typed name; onto the open profile's own file, changes made on disk since
+    // it was loaded are kept (see profile::saveFMLEProfile), and keep settles the values that
+    // changed on both sides. After a save the open profile is the file just written.
+    SaveOutcome fmleSaveProfile(const Resolutions& keep = {});
     void removeFMLEProfile();
+    // What a save would write: each value the form changed since the load, with its stored text,
+    // the text a save writes and the rule that made it.
+    std::vector<Change> pendingChanges() const;
+    // Every choice the encoding rules replaced since the last profile load, in order.
+    const std::vector<Replacement>& replacements() const {
+        return replacements_;
+    }
+    // The profile the open document came from; after a save, the name saved under.
+    std::optional<std::string> openProfileName() const {
+        return openProfileName_;
+    }
     // Whether fmleSaveProfile() would write under this name: not empty, no "/" or NUL, not "."
     // or "..".
     static bool isAcceptableProfileName(const std::string& name);
@@ -168,6 +187,9 @@ class Tolvane final : private PropertyHolder {
             FileOps* given);
     void storePropertyValue(Property property, int32_t value);
     void announce(Property property);
+    // Makes a document the open profile and fills the form from it.
+    void showProfile(std::unique_ptr<ProfileDocument> document, std::string name,
+                     std::string bytes);
 
     Form& form_;
     std::unique_ptr<FileOps> defaultFileOps_;
@@ -186,8 +208,11 @@ class Tolvane final : private PropertyHolder {
     std::string fmleProfilePath_;
     std::string camTwistPrefPath_;
     std::unique_ptr<ProfileDocument> currentFMLEProfile_;
-    // Of a profile's several output sizes, those after the one the form shows.
-    std::string otherOutputSizes_;
+    // The open profile: its name, the bytes it was read from, its texts and the form as loaded.
+    std::optional<std::string> openProfileName_;
+    std::string openProfileBytes_;
+    profile::Baseline baseline_;
+    std::vector<Replacement> replacements_;
     std::unique_ptr<PlistDictionary> camTwistPrefs_;
     // Whether the working copy came from CamTwist's file; a file that could not be read is never
     // replaced by a copy that lacks its settings.
