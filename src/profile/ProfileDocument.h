@@ -29,7 +29,7 @@ class XmlNode {
 enum class ParseFailure : std::uint8_t {
     notText,       // UTF-16 of odd length or with a broken surrogate pair
     notXml,        // no well-formed XML with a root element
-    nestedTooDeep  // nested far deeper than any profile, see kMaxDepth
+    nestedTooDeep  // nested far deeper than any profile (a thousand levels)
 };
 
 // The parsed tree of one FMLE profile, with the byte habits of the file it came from (encoding,

@@ -134,15 +134,6 @@ TEST(Toggles, TouchOnlyTheirOwnElements) {
          edited(kAdvanced, {{"<level>3.1</level>", ""}}),
          [](Tolvane& c, Form&) { c.setEnableH264Level(true); },
          {{"<bframes>2</bframes>\n", "<bframes>2</bframes>\n<level>1.0</level>\n"}}},
-        {"options removed, the unknown one stays",
-         kAdvanced,
-         [](Tolvane& c, Form&) {
-             c.setEnableH264Profile(false), c.setEnableH264Level(false);
-             c.setEnableH264KeyframeFrequency(false);
-         },
-         {{"<profile>Main</profile>\n", ""},
-          {"<level>3.1</level>\n", ""},
-          {"<keyframe_frequency>3 seconds</keyframe_frequency>\n", ""}}},
         {"the last option removed",
          edited(kService, {{"<level>3.1</level>", ""},
                            {"<keyframe_frequency>3 seconds</keyframe_frequency>", ""}}),

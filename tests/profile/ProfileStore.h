@@ -28,25 +28,11 @@ inline std::string edited(std::string text, const Edits& edits) {
     return text;
 }
 
-// UTF-8 text as FMLE writes it on its own machine: UTF-16 little-endian with a mark, CRLF.
-inline std::string utf16(const std::string& utf8) {
+// ASCII text as FMLE writes it on its own machine: UTF-16 little-endian with a mark, CRLF.
+inline std::string utf16(const std::string& ascii) {
     std::string out = "\xFF\xFE";
-    const auto unit = [&out](uint32_t u) { out += {char(u & 0xFF), char(u >> 8)}; };
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        uint32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k)
-            cp = cp << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += length;
-        if (cp == '\n') unit('\r');
-        if (cp >= 0x10000) {
-            unit(0xD800 + ((cp - 0x10000) >> 10));
-            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            unit(cp);
-        }
-    }
+    for (char c : ascii)
+        out += (c == '\n' ? std::string("\r\0\n\0", 4) : std::string{c, '\0'});
     return out;
 }
 

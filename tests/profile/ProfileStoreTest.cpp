@@ -136,30 +136,6 @@ TEST(ProfileLoad, UnreadableProfilesLeaveTheFormAlone) {
     EXPECT_FALSE(fs::exists(s.file("new")));
 }
 
-TEST(ProfileRebuild, WritesWhatChangedInTheFormsOwnTexts) {
-    Store s({{"Studio.xml", fixture("h264-utf16.xml")}});
-    Form& f = s.form;
-    Tolvane& c = *s.controller;
-    f.popupFMLEVideoInputSize.selectItemWithTitle("1280x720");
-    c.setTagAudioChannel(choice::kMono);
-    c.setInputVolume(-7);
-    f.comboboxFMLEVideoOutputBitrate.setStringValue("");
-    f.txtfldFMLEVideoOutputSizeY.setStringValue("");
-    c.setEnableVP6Quality(true);  // another codec's flag is not looked at
-    ASSERT_TRUE(c.rebuildProfile() && c.rebuildProfile());
-    EXPECT_EQ("1280720", s.value("capture/video/size"));  // all the text under an element
-    EXPECT_EQ("Built-in Microphone441001-7", s.value("capture/audio"));
-    EXPECT_EQ("H.264;640x;Main3.15 Seconds", s.value("encode/video")->substr(0, 27));
-
-    // An empty device list removes the element; the next rebuild fails there.
-    f.popupFMLEAudioInputDevice.removeAllItems();
-    ASSERT_TRUE(c.rebuildProfile());
-    EXPECT_EQ(std::nullopt, s.value("capture/audio/device"));
-    ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(c.rebuildProfile());
-    EXPECT_EQ("Exception rised\n", ::testing::internal::GetCapturedStderr());
-}
-
 TEST(ProfileRebuild, FailsOnlyForAChangedValueAndStopsThere) {
     const std::string noVolume =
         edited(fixture("vp6-utf8.xml"), {{"<input_volume>-5</input_volume>", ""}});
@@ -179,6 +155,12 @@ TEST(ProfileRebuild, FailsOnlyForAChangedValueAndStopsThere) {
     EXPECT_EQ("350;", s.value("encode/video/datarate"));
 
     ::testing::internal::CaptureStderr();
+    // An empty device list removes the element; the next rebuild fails there.
+    s.form.popupFMLEAudioInputDevice.removeAllItems();
+    s.controller->setInputVolume(0);
+    EXPECT_TRUE(s.controller->rebuildProfile());
+    EXPECT_EQ(std::nullopt, s.value("capture/audio/device"));
+    EXPECT_FALSE(s.controller->rebuildProfile());
     Store twice({{"p.xml", edited(fixture("vp6-utf8.xml"),
                                   {{"</audio>", "<channels>2</channels></audio>"}})}});
     EXPECT_EQ(Outcome::Kind::saved, twice.save("p").kind);
@@ -276,7 +258,6 @@ TEST(RoundTrip, KeptValuesShowAndBelongToTheLoadedProfile) {
     const std::string before = canonical(s.saveAs("before"));
     f.popupFMLEVideoFramerate.selectItemWithTitle("25.00");
     EXPECT_EQ(edited(before, {{">29.97<", ">25.00<"}}), canonical(s.saveAs("after")));
-    EXPECT_EQ(canonical(s.bytes("card")), before);
 }
 
 }  // namespace
