@@ -32,9 +32,9 @@ std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
 tl::expected<OpenedProfile, OpenFailure> openFMLEProfile(FileOps& ops, const std::string& folder,
                                                          const std::string& name) {
     auto bytes = readRegularFile(ops, profilePath(folder, name), kMaxProfileBytes);
-    if (!bytes) return tl::unexpected(OpenFailure(std::move(bytes.error())));
+    if (!bytes) return tl::unexpected(OpenFailure{std::move(bytes.error())});
     auto document = ProfileDocument::parse(*bytes);
-    if (!document) return tl::unexpected(OpenFailure(document.error()));
+    if (!document) return tl::unexpected(OpenFailure{{}, document.error()});
     return OpenedProfile{std::move(*document), std::move(*bytes)};
 }
 

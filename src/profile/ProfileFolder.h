@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <tl/expected.hpp>
-#include <variant>
 #include <vector>
 
 #include "platform/FileOps.h"
@@ -34,8 +33,12 @@ struct OpenedProfile {
     ProfileDocument document;
     std::string bytes;
 };
-// Why a profile did not open: why its file could not be read, or why its bytes are no profile.
-using OpenFailure = std::variant<Outcome, ParseFailure>;
+// Why a profile did not open: why its file could not be read, or, when it was read (read.ok()),
+// why its bytes are no profile.
+struct OpenFailure {
+    Outcome read;
+    ParseFailure parse = ParseFailure::notXml;
+};
 
 tl::expected<OpenedProfile, OpenFailure> openFMLEProfile(FileOps& ops, const std::string& folder,
                                                          const std::string& name);
