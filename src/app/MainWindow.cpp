@@ -621,9 +621,8 @@ void MainWindow::followStates() {
 
 void MainWindow::saveProfile() {
     const std::string name = form_.txtfldNewProfileName.stringValue();
-    controller_.fmleSaveProfile();
-    report(FileAction::saveProfile);
-    const Outcome& outcome = controller_.lastOutcome();
+    const SaveOutcome outcome = controller_.fmleSaveProfile();
+    report(FileAction::saveProfile, outcome);
     // The list is built once at start, so a new name shows there from the next start.
     if (outcome.ok() && !form_.popupFMLEProfileNames.itemWithTitle(name))
         say(status_->fullText() + tr("; the profile list shows it from the next start"), false);
@@ -632,7 +631,7 @@ void MainWindow::saveProfile() {
 
 void MainWindow::removeProfile() {
     controller_.removeFMLEProfile();
-    report(FileAction::removeProfile);
+    report(FileAction::removeProfile, controller_.lastOutcome());
     followStates();
 }
 
@@ -657,8 +656,7 @@ void MainWindow::profilePicked() {
         true);
 }
 
-void MainWindow::report(FileAction action) {
-    const Outcome& outcome = controller_.lastOutcome();
+void MainWindow::report(FileAction action, const Outcome& outcome) {
     say(OutcomeText::of(action, outcome), !outcome.ok());
 }
 

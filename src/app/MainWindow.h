@@ -63,7 +63,7 @@ class MainWindow : public QMainWindow {
     void removeProfile();
     void saveCamTwistSettings();
     void profilePicked();
-    void report(FileAction action);
+    void report(FileAction action, const Outcome& outcome);
     void say(const QString& text, bool failure);
     void showTitle();
 

@@ -12,6 +12,7 @@
 #include "platform/SafeFile.h"
 #include "profile/ProfileFolder.h"
 #include "profile/ProfileMapping.h"
+#include "profile/ProfileSave.h"
 #include "rules/AudioRules.h"
 
 namespace tolvane {
@@ -317,9 +318,9 @@ std::optional<std::string> Tolvane::valueForXPath(const std::string& path,
     return profile::valueForXPath(path, context);
 }
 
-void Tolvane::setValue(const std::optional<std::string>& value, const std::string& path,
-                       const XmlNode& context) {
-    profile::setValue(value, path, context);
+std::size_t Tolvane::setValue(const std::optional<std::string>& value, const std::string& path,
+                              const XmlNode& context) {
+    return profile::setValue(value, path, context);
 }
 
 std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() {
@@ -337,9 +338,20 @@ void Tolvane::loadFMLEProfile(const std::string& name) {
     replacements_.clear();
     const Action action(*this);
     currentFMLEProfile_.reset();
-    currentFMLEProfile_ = profile::openFMLEProfile(*fileOps_, fmleProfilePath_, name);
-    if (!currentFMLEProfile_) return;
-    otherOutputSizes_ =
+    openProfileName_.reset();
+    auto opened = profile::openFMLEProfile(*fileOps_, fmleProfilePath_, name);
+    if (!opened) return;
+    showProfile(std::make_unique<ProfileDocument>(std::move(opened->document)), name,
+                std::move(opened->bytes));
+}
+
+void Tolvane::showProfile(std::unique_ptr<ProfileDocument> document, std::string name,
+                          std::string bytes) {
+    const Action action(*this);
+    currentFMLEProfile_ = std::move(document);
+    openProfileName_ = std::move(name);
+    openProfileBytes_ = std::move(bytes);
+    baseline_ =
         profile::loadFMLEProfile(*currentFMLEProfile_, form_, *this,
                                  {videoOutputFormatDict_, audioOutputFormatDict_,
                                   audioSamplerateDict_, audioChannelDict_, audioBitrateDict_});
@@ -354,32 +366,46 @@ void Tolvane::fmleInputSizeSelected(const PopUpList& sender) {
 }
 
 bool Tolvane::rebuildProfile() {
-    return profile::rebuildProfile(currentFMLEProfile_.get(), form_, *this, otherOutputSizes_);
+    return profile::rebuildProfile(currentFMLEProfile_.get(),
+                                   profile::changedFields(form_, *this, baseline_))
+        .has_value();
 }
 
-void Tolvane::setAspectRatio(bool preserve, XmlNode root) {
-    profile::setAspectRatio(preserve, root);
+bool Tolvane::setAspectRatio(bool preserve, XmlNode root) {
+    return profile::setAspectRatio(preserve, root).has_value();
 }
 
-void Tolvane::fmleSaveProfile() {
+std::vector<Change> Tolvane::pendingChanges() const {
+    std::vector<Change> changes;
+    if (currentFMLEProfile_)
+        changes = profile::pendingChanges(form_, *this, baseline_, replacements_);
+    auto camTwist = pendingCamTwistChanges();
+    changes.insert(changes.end(), std::make_move_iterator(camTwist.begin()),
+                   std::make_move_iterator(camTwist.end()));
+    return changes;
+}
+
+SaveOutcome Tolvane::fmleSaveProfile(const Resolutions& keep) {
     const std::string name = form_.txtfldNewProfileName.stringValue();
     const std::string path = profile::profilePath(fmleProfilePath_, name);
-    if (!isAcceptableProfileName(name)) {
-        lastOutcome_ = {Outcome::Kind::refusedName, 0, path, {}};
-        return;
+    if (!isAcceptableProfileName(name)) return {{Outcome::Kind::refusedName, 0, path, {}}, {}};
+    if (!currentFMLEProfile_) return {{Outcome::Kind::nothingOpen, 0, path, {}}, {}};
+    const bool ontoOpenFile = openProfileName_ == name;
+    auto saved =
+        profile::saveFMLEProfile(*fileOps_, {path, *currentFMLEProfile_, baseline_.stored,
+                                             profile::changedFields(form_, *this, baseline_),
+                                             ontoOpenFile ? &openProfileBytes_ : nullptr, keep});
+    if (!saved.outcome.ok()) return {std::move(saved.outcome), std::move(saved.conflicts)};
+    // The open profile is now the file just written, as a load of it would show it.
+    replacements_.clear();
+    auto written = ProfileDocument::parse(saved.bytes);
+    if (written) {
+        currentFMLEProfile_ = std::make_unique<ProfileDocument>(std::move(*written));
+    } else if (saved.merged) {
+        currentFMLEProfile_ = std::make_unique<ProfileDocument>(std::move(*saved.merged));
     }
-    std::optional<ProfileFailure> failure;
-    if (!profile::rebuildProfile(currentFMLEProfile_.get(), form_, *this, otherOutputSizes_,
-                                 &failure)) {
-        using Kind = Outcome::Kind;
-        const Kind kind = !currentFMLEProfile_     ? Kind::nothingOpen
-                          : failure->matches() > 1 ? Kind::repeatedElement
-                                                   : Kind::noSuchElement;
-        lastOutcome_ = {kind, 0, path, failure->path()};
-        return;
-    }
-    lastOutcome_ =
-        profile::saveFMLEProfile(*fileOps_, fmleProfilePath_, name, *currentFMLEProfile_);
+    showProfile(std::move(currentFMLEProfile_), name, std::move(saved.bytes));
+    return {std::move(saved.outcome), {}};
 }
 
 void Tolvane::removeFMLEProfile() {
@@ -399,10 +425,6 @@ std::string Tolvane::profileNameOf(const std::string& entry) {
 
 PlistDictionary& Tolvane::camTwistPrefs() {
     return camTwist_->prefs;
-}
-
-std::vector<Change> Tolvane::pendingChanges() const {
-    return pendingCamTwistChanges();
 }
 
 std::vector<Change> Tolvane::pendingCamTwistChanges() const {

@@ -18,6 +18,7 @@
 #include "platform/CaptureDevices.h"
 #include "platform/Outcome.h"
 #include "profile/ProfileDocument.h"
+#include "profile/ProfileMapping.h"
 #include "rules/AudioRules.h"
 #include "rules/TagSet.h"
 
@@ -110,7 +111,7 @@ class Tolvane final : private PropertyHolder {
     FileOps& fileOps() {
         return *fileOps_;
     }
-    // What the last profile save or removal did.
+    // What the last removal did.
     const Outcome& lastOutcome() const {
         return lastOutcome_;
     }
@@ -134,10 +135,11 @@ class Tolvane final : private PropertyHolder {
         return audioBitrateDict_;
     }
 
-    // Profile document and access by path.
+    // Profile document and access by path. A write reports how many elements the path matched;
+    // it wrote only when that is one.
     std::optional<std::string> valueForXPath(const std::string& path, const XmlNode& context) const;
-    void setValue(const std::optional<std::string>& value, const std::string& path,
-                  const XmlNode& context);
+    std::size_t setValue(const std::optional<std::string>& value, const std::string& path,
+                         const XmlNode& context);
 
     // Profile catalogue, loading, rebuilding, saving and removal.
     std::optional<std::vector<std::string>> collectFMLEProfiles();
@@ -145,21 +147,31 @@ class Tolvane final : private PropertyHolder {
     void loadFMLEProfile(const std::string& name);
     void fmleFrameRateSelected();
     void fmleInputSizeSelected(const PopUpList& sender);
+    // Writes what the form changed since the load into the open document.
     bool rebuildProfile();
-    void setAspectRatio(bool preserve, XmlNode root);
-    void fmleSaveProfile();
+    bool setAspectRatio(bool preserve, XmlNode root);
+    // Saves under the typed name; onto the open profile's own file, changes made on disk since
+    // it was loaded are kept (see profile::saveFMLEProfile), and keep settles the values that
+    // changed on both sides. After a save the open profile is the file just written.
+    SaveOutcome fmleSaveProfile(const Resolutions& keep = {});
     void removeFMLEProfile();
+    // What a save would write: each value the form changed since the load, with its stored text,
+    // the text a save writes and the rule that made it.
+    std::vector<Change> pendingChanges() const;
+    // Every choice the encoding rules replaced since the last profile load, in order.
+    const std::vector<Replacement>& replacements() const {
+        return replacements_;
+    }
+    // The profile the open document came from; after a save, the name saved under.
+    std::optional<std::string> openProfileName() const {
+        return openProfileName_;
+    }
     // Whether fmleSaveProfile() would write under this name: not empty, no "/" or NUL, not "."
     // or "..".
     static bool isAcceptableProfileName(const std::string& name);
     // A profile name from a folder entry: the name less its extension, unless its only dot leads
     // it.
     static std::string profileNameOf(const std::string& entry);
-
-    // Every replacement the rules made since the last profile load began, in order.
-    const std::vector<Replacement>& replacements() const {
-        return replacements_;
-    }
 
     // Audio capability masks (AudioBitrateMaskProperties): each sets its availability flags and
     // returns the tags they allow.
@@ -168,10 +180,6 @@ class Tolvane final : private PropertyHolder {
 
     // Bitrate budget.
     void adjustBitrate();
-
-    // What a save would change, and who changed it. The profile's changes are to go first, in
-    // ValueId order; CamTwist's follow.
-    std::vector<Change> pendingChanges() const;
 
     // CamTwist preferences.
     std::optional<camtwist::Loaded> camTwistPreference();
@@ -189,6 +197,9 @@ class Tolvane final : private PropertyHolder {
     Tolvane(Form& form, const CaptureDeviceSource& devices, std::unique_ptr<FileOps> owned,
             FileOps* given);
     std::vector<Change> pendingCamTwistChanges() const;
+    // Makes a document the open profile and fills the form from it.
+    void showProfile(std::unique_ptr<ProfileDocument> document, std::string name,
+                     std::string bytes);
 
     // One action: announcements wait until the outermost one ends.
     class Action {
@@ -234,8 +245,10 @@ class Tolvane final : private PropertyHolder {
     std::string fmleProfilePath_;
     std::string camTwistPrefPath_;
     std::unique_ptr<ProfileDocument> currentFMLEProfile_;
-    // Of a profile's several output sizes, those after the one the form shows.
-    std::string otherOutputSizes_;
+    // The open profile: its name, the bytes it was read from, its texts and the form as loaded.
+    std::optional<std::string> openProfileName_;
+    std::string openProfileBytes_;
+    profile::Baseline baseline_;
     // CamTwist's file as last read or written, the working copy, and the form's values as shown.
     std::unique_ptr<camtwist::Loaded> camTwist_;
     // Whether the working copy came from CamTwist's file; a file that could not be read is never

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "form/Changes.h"
 #include "form/Controls.h"
 #include "form/PopUpList.h"
 #include "form/Properties.h"
@@ -55,11 +56,13 @@ inline Form standardForm() {
     return Form(Form::Standard::lists);
 }
 
-// An advanced option of a codec: the element a profile holds it in under encode/video/advanced,
-// the list holding its value, and the property saying whether the profile carries it.
+// An advanced option of a codec: the element a profile holds it in under encode/video/advanced
+// (and the value that element is), the list holding its value, and the property saying whether
+// the profile carries it.
 struct AdvancedOption {
     bool h264;  // an H.264 option; the others are VP6's
     const char* element;
+    ValueId id;
     PopUpList Form::*list;
     Property flag;
     // The controls that show it, and their label.
@@ -70,24 +73,26 @@ struct AdvancedOption {
 
 // Each codec's options in the order a profile holds them.
 inline const std::array<AdvancedOption, 8> kAdvancedOptions = {{
-    {true, "profile", &Form::popupH264Profile, Property::enableH264Profile, "popupH264Profile",
-     "chkboxH264Profile", "Profile"},
-    {true, "level", &Form::popupH264Level, Property::enableH264Level, "popupH264Level",
-     "chkboxH264Level", "Level"},
-    {true, "keyframe_frequency", &Form::popupH264KeyframeFrequency,
-     Property::enableH264KeyframeFrequency, "popupH264KeyframeFrequency",
-     "chkboxH264KeyframeFrequency", "Keyframe frequency"},
-    {false, "keyframe_frequency", &Form::popupVP6KeyframeFrequency,
-     Property::enableVP6KeyframeFrequency, "popupVP6KeyframeFrequency",
-     "chkboxVP6KeyframeFrequency", "Keyframe frequency"},
-    {false, "quality", &Form::popupVP6Quality, Property::enableVP6Quality, "popupVP6Quality",
-     "chkboxVP6Quality", "Quality"},
-    {false, "noise_reduction", &Form::popupVP6NoiseReduction, Property::enableVP6NoiseReduction,
-     "popupVP6NoiseReduction", "chkboxVP6NoiseReduction", "Noise reduction"},
-    {false, "datarate_window", &Form::popupVP6DatarateWindow, Property::enableVP6DatarateWindow,
-     "popupVP6DatarateWindow", "chkboxVP6DatarateWindow", "Datarate window"},
-    {false, "cpu_usage", &Form::popupVP6CPUUseage, Property::enableVP6CPUUseage,
-     "popupVP6CPUUseage", "chkboxVP6CPUUseage", "CPU usage"},
+    {true, "profile", ValueId::advancedProfile, &Form::popupH264Profile,
+     Property::enableH264Profile, "popupH264Profile", "chkboxH264Profile", "Profile"},
+    {true, "level", ValueId::advancedLevel, &Form::popupH264Level, Property::enableH264Level,
+     "popupH264Level", "chkboxH264Level", "Level"},
+    {true, "keyframe_frequency", ValueId::advancedKeyframeFrequency,
+     &Form::popupH264KeyframeFrequency, Property::enableH264KeyframeFrequency,
+     "popupH264KeyframeFrequency", "chkboxH264KeyframeFrequency", "Keyframe frequency"},
+    {false, "keyframe_frequency", ValueId::advancedKeyframeFrequency,
+     &Form::popupVP6KeyframeFrequency, Property::enableVP6KeyframeFrequency,
+     "popupVP6KeyframeFrequency", "chkboxVP6KeyframeFrequency", "Keyframe frequency"},
+    {false, "quality", ValueId::advancedQuality, &Form::popupVP6Quality, Property::enableVP6Quality,
+     "popupVP6Quality", "chkboxVP6Quality", "Quality"},
+    {false, "noise_reduction", ValueId::advancedNoiseReduction, &Form::popupVP6NoiseReduction,
+     Property::enableVP6NoiseReduction, "popupVP6NoiseReduction", "chkboxVP6NoiseReduction",
+     "Noise reduction"},
+    {false, "datarate_window", ValueId::advancedDatarateWindow, &Form::popupVP6DatarateWindow,
+     Property::enableVP6DatarateWindow, "popupVP6DatarateWindow", "chkboxVP6DatarateWindow",
+     "Datarate window"},
+    {false, "cpu_usage", ValueId::advancedCpuUsage, &Form::popupVP6CPUUseage,
+     Property::enableVP6CPUUseage, "popupVP6CPUUseage", "chkboxVP6CPUUseage", "CPU usage"},
 }};
 
 }  // namespace tolvane

@@ -13,7 +13,10 @@ void PopUpList::removeAllItems() {
 }
 
 void PopUpList::removeIndex(std::size_t index) {
-    indexByTitle_.erase(items_[index].title_);
+    // A kept item that shares a real item's title is not the one the title names.
+    if (const auto it = indexByTitle_.find(items_[index].title_);
+        it != indexByTitle_.end() && it->second == index)
+        indexByTitle_.erase(it);
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
     const int removed = static_cast<int>(index);
     if (selected_ == removed) {
@@ -26,12 +29,23 @@ void PopUpList::removeIndex(std::size_t index) {
 
 void PopUpList::reindexFrom(std::size_t index) {
     for (std::size_t i = index; i < items_.size(); ++i)
-        indexByTitle_[items_[i].title_] = i;
+        if (!items_[i].kept_) indexByTitle_[items_[i].title_] = i;
+    // Kept items after the real ones, so that a real item's title stays its own.
+    for (std::size_t i = index; i < items_.size(); ++i) {
+        if (!items_[i].kept_) continue;
+        const auto [it, added] = indexByTitle_.try_emplace(items_[i].title_, i);
+        const std::size_t at = it->second;
+        if (!added && !(at < items_.size() && !items_[at].kept_ && items_[at].title_ == it->first))
+            it->second = i;
+    }
 }
 
 void PopUpList::addItemWithTitle(const std::string& title, int tag) {
     const bool wasEmpty = items_.empty();
-    if (auto it = indexByTitle_.find(title); it != indexByTitle_.end()) removeIndex(it->second);
+    // Every item of that title goes, a kept twin of a real item included.
+    for (auto it = indexByTitle_.find(title); it != indexByTitle_.end();
+         it = indexByTitle_.find(title))
+        removeIndex(it->second);
     indexByTitle_[title] = items_.size();
     items_.emplace_back(title, tag);
     if (wasEmpty) selected_ = 0;
@@ -141,6 +155,20 @@ void PopUpList::selectOrKeepItemWithTitle(const std::optional<std::string>& titl
     notifyChanged();
 }
 
+void PopUpList::keepItemWithTitle(const std::string& title) {
+    for (std::size_t i = items_.size(); i-- > 0;) {
+        if (items_[i].kept_ && items_[i].title_ == title) {
+            selectItemAtIndex(static_cast<int>(i));
+            return;
+        }
+    }
+    indexByTitle_.try_emplace(title, items_.size());
+    items_.emplace_back(title, choice::kNone).kept_ = true;
+    selected_ = numberOfItems() - 1;
+    ++revision_;
+    notifyChanged();
+}
+
 void PopUpList::removeKeptItems() {
     bool removed = false;
     for (std::size_t i = items_.size(); i-- > 0;) {
@@ -170,7 +198,7 @@ void PopUpList::setItemState(int index, bool on) {
 std::optional<TitleTagDictionary> titleTagDictionary(const PopUpList& list) {
     TitleTagDictionary map;
     for (const MenuItem& item : list.itemArray()) {
-        if (item.title().empty()) continue;
+        if (item.title().empty() || item.isKept()) continue;
         map[item.title()] = item.tag();
     }
     if (map.empty()) return std::nullopt;

@@ -32,7 +32,10 @@ class MenuItem {
 };
 
 // A pop-up list of titled, tagged items with at most one selected. Titles are unique: adding a
-// title that is already there removes the earlier item first.
+// title that is already there removes the earlier item first. The one exception is a kept item
+// whose text equals a real item's title (a profile that stores the word "Stereo" where "2" is
+// expected): both stay, the real item answers to the title, and the kept one, which always follows
+// it, is told apart by isKept() and its tag choice::kNone.
 class PopUpList : public ChangeNotifier {
   public:
     void removeAllItems();
@@ -62,6 +65,9 @@ class PopUpList : public ChangeNotifier {
     // Selects the item with that title; with none, adds a kept item with that title and selects
     // it. No title selects nothing.
     void selectOrKeepItemWithTitle(const std::optional<std::string>& title);
+    // Adds a kept item with that title even when a real item bears it, and selects it; a kept item
+    // of that title already there is selected instead.
+    void keepItemWithTitle(const std::string& title);
     // Removes the kept items, which belong to the profile that was loaded.
     void removeKeptItems();
 
@@ -80,8 +86,8 @@ class PopUpList : public ChangeNotifier {
     unsigned long revision_ = 0;
 };
 
-// Title to tag for every item with a title, hidden ones included; a later item with the same
-// title wins. Nothing when no item has a title.
+// Title to tag for every item with a title, hidden ones included, kept ones not; a later item with
+// the same title wins. Nothing when no item has a title.
 std::optional<TitleTagDictionary> titleTagDictionary(const PopUpList& list);
 
 }  // namespace tolvane

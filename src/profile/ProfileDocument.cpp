@@ -117,20 +117,34 @@ struct StringWriter : pugi::xml_writer {
     }
 };
 
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration |
-                                   pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+// Values stay as the file spells them (no parse_escapes, format_no_escapes): a reference to an
+// entity that only the document type declares would otherwise be written back as "&amp;name;".
+constexpr unsigned kParseOptions = (pugi::parse_default & ~pugi::parse_escapes) |
+                                   pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi |
+                                   pugi::parse_doctype;
 constexpr unsigned kSaveOptions = pugi::format_indent | pugi::format_no_empty_element_tags |
-                                  pugi::format_attribute_single_quote | pugi::format_no_declaration;
+                                  pugi::format_attribute_single_quote |
+                                  pugi::format_no_declaration | pugi::format_no_escapes;
 
 // FMLE nests a profile five levels deep. Pretty-printing costs the square of the depth (a line of
 // indent per level), so a document nested far deeper is refused rather than saved at gigabytes.
 constexpr int kMaxDepth = 1000;
 
+// Whether the document nests too deeply. On the way, an attribute value that holds a single quote
+// (from double quotes in the file) gets it as a reference, since values are written unescaped in
+// single quotes.
 bool nestedTooDeep(pugi::xml_document& xml) {
     struct Walker : pugi::xml_tree_walker {
         bool tooDeep = false;
-        bool for_each(pugi::xml_node&) override {
+        bool for_each(pugi::xml_node& node) override {
             tooDeep = depth() >= kMaxDepth;
+            for (pugi::xml_attribute attribute : node.attributes()) {
+                if (!std::strchr(attribute.value(), '\'')) continue;
+                std::string value;
+                for (const char* c = attribute.value(); *c; ++c)
+                    *c == '\'' ? value += "&apos;" : value += *c;
+                attribute.set_value(value.c_str());
+            }
             return !tooDeep;
         }
     } walker;
@@ -142,8 +156,10 @@ bool nestedTooDeep(pugi::xml_document& xml) {
 
 ProfileDocument::ProfileDocument(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 ProfileDocument::~ProfileDocument() = default;
+ProfileDocument::ProfileDocument(ProfileDocument&&) noexcept = default;
+ProfileDocument& ProfileDocument::operator=(ProfileDocument&&) noexcept = default;
 
-std::unique_ptr<ProfileDocument> ProfileDocument::parse(std::string_view bytes) {
+tl::expected<ProfileDocument, ParseFailure> ProfileDocument::parse(std::string_view bytes) {
     auto impl = std::make_unique<Impl>();
     std::optional<std::string> text;
     const auto starts = [&](std::initializer_list<uint8_t> prefix) {
@@ -173,15 +189,16 @@ std::unique_ptr<ProfileDocument> ProfileDocument::parse(std::string_view bytes) 
     } else {
         text = std::string(bytes);
     }
-    if (!text) return nullptr;
+    if (!text) return tl::unexpected(ParseFailure::notText);
     const auto firstLineEnd = text->find('\n');
     impl->crlf =
         firstLineEnd != std::string::npos && firstLineEnd > 0 && (*text)[firstLineEnd - 1] == '\r';
 
     const auto result =
         impl->xml.load_buffer(text->data(), text->size(), kParseOptions, pugi::encoding_utf8);
-    if (!result || !impl->xml.document_element() || nestedTooDeep(impl->xml)) return nullptr;
-    return std::unique_ptr<ProfileDocument>(new ProfileDocument(std::move(impl)));
+    if (!result || !impl->xml.document_element()) return tl::unexpected(ParseFailure::notXml);
+    if (nestedTooDeep(impl->xml)) return tl::unexpected(ParseFailure::nestedTooDeep);
+    return ProfileDocument(std::move(impl));
 }
 
 XmlNode ProfileDocument::rootElement() const {
@@ -229,13 +246,90 @@ bool isNamed(pugi::xml_node element, std::string_view name) {
            own[name.size()] == '\0';
 }
 
+// Appends the character a reference's name (between "&" and ";") stands for; false for a name
+// that is no predefined entity or valid character number, which then stays as written.
+bool appendReferenced(std::string& out, std::string_view name) {
+    static constexpr std::pair<std::string_view, char> kPredefined[] = {
+        {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"apos", '\''}, {"quot", '"'}};
+    for (const auto& [entity, c] : kPredefined)
+        if (name == entity) return out += c, true;
+    if (name.size() < 2 || name[0] != '#') return false;
+    const bool hex = name[1] == 'x';
+    std::string_view digits = name.substr(hex ? 2 : 1);
+    if (digits.empty()) return false;
+    uint32_t cp = 0;
+    for (char c : digits) {
+        const int digit = c >= '0' && c <= '9'          ? c - '0'
+                          : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                          : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                        : -1;
+        if (digit < 0) return false;
+        cp = cp * (hex ? 16 : 10) + static_cast<uint32_t>(digit);
+        if (cp > 0x10FFFF) return false;
+    }
+    if (cp == 0 || (cp >= 0xD800 && cp < 0xE000)) return false;
+    appendUtf8(out, cp);
+    return true;
+}
+
+// Text as the file spells it, with its references resolved.
+void appendUnescaped(std::string& out, std::string_view raw) {
+    // A reference is short: a ";" further on ends no reference, so each "&" looks only this far.
+    constexpr std::size_t kLongestReference = 32;
+    for (std::size_t at = 0; at < raw.size();) {
+        const std::size_t amp = raw.find('&', at);
+        out.append(raw.substr(at, amp - at));
+        if (amp == std::string_view::npos) return;
+        const std::size_t semicolon = raw.substr(amp + 1, kLongestReference).find(';');
+        if (semicolon != std::string_view::npos &&
+            appendReferenced(out, raw.substr(amp + 1, semicolon))) {
+            at = amp + semicolon + 2;
+        } else {
+            out += '&';
+            at = amp + 1;
+        }
+    }
+}
+
+// Text as a file spells it: markup characters and control characters as references.
+std::string escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {
+                    out += "&#" + std::to_string(static_cast<unsigned char>(c)) + ";";
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 // All descendant text in document order, without recursion (a profile may nest deeply).
-std::string stringValue(pugi::xml_node node) {
-    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) return node.value();
+std::string textOf(pugi::xml_node node) {
     std::string text;
+    const auto append = [&text](pugi::xml_node at) {
+        if (at.type() == pugi::node_pcdata) appendUnescaped(text, at.value());
+        if (at.type() == pugi::node_cdata) text += at.value();
+    };
+    append(node);
     pugi::xml_node at = node.first_child();
     while (at) {
-        if (at.type() == pugi::node_pcdata || at.type() == pugi::node_cdata) text += at.value();
+        append(at);
         if (at.first_child()) {
             at = at.first_child();
             continue;
@@ -248,7 +342,12 @@ std::string stringValue(pugi::xml_node node) {
     return text;
 }
 
-}  // namespace
+void setText(pugi::xml_node element, std::string_view text) {
+    while (element.first_child())
+        element.remove_child(element.first_child());
+    const std::string spelt = escaped(text);
+    element.append_child(pugi::node_pcdata).set_value(spelt.c_str(), spelt.size());
+}
 
 QueryResult query(const std::string& path, pugi::xml_node context) {
     QueryResult result;
@@ -283,30 +382,28 @@ pugi::xml_node insertElement(pugi::xml_node parent, const char* name, std::size_
     pugi::xml_node before;
     for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling(), ++count)
         if (count == position) before = child;
-    if (position > count || !parent) throw ProfileFailure("", "");
+    if (position > count || !parent) return {};
     return before ? parent.insert_child_before(name, before) : parent.append_child(name);
 }
 
 std::optional<std::string> valueForXPath(const std::string& path, const XmlNode& context) {
     const QueryResult result = query(path, node(context));
     if (result.failed || result.nodes.size() != 1) return std::nullopt;
-    return stringValue(result.nodes.front());
+    return textOf(result.nodes.front());
 }
 
-void setValue(const std::optional<std::string>& value, const std::string& path,
-              const XmlNode& context) {
+std::size_t setValue(const std::optional<std::string>& value, const std::string& path,
+                     const XmlNode& context) {
     const QueryResult result = query(path, node(context));
-    if (result.failed)
-        throw ProfileFailure("Invalid XPath expression: " + path, "tolvane.xpath", path);
-    if (result.nodes.size() != 1) throw ProfileFailure("", "", path, result.nodes.size());
+    if (result.failed) return 0;
+    if (result.nodes.size() != 1) return result.nodes.size();
     pugi::xml_node target = result.nodes.front();
-    if (!value) {
+    if (value) {
+        setText(target, *value);
+    } else {
         target.parent().remove_child(target);
-        return;
     }
-    while (target.first_child())
-        target.remove_child(target.first_child());
-    target.append_child(pugi::node_pcdata).set_value(value->c_str());
+    return 1;
 }
 
 }  // namespace profile

@@ -5,12 +5,6 @@
 #include "platform/SafeFile.h"
 
 namespace tolvane::profile {
-namespace {
-
-// Profiles are a few kilobytes; anything this large is no profile and is not read.
-constexpr std::size_t kMaxProfileBytes = std::size_t{64} << 20;
-
-}  // namespace
 
 std::string profileNameOf(const std::string& entry) {
     const auto dot = entry.rfind('.');
@@ -35,17 +29,13 @@ std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
     return names;
 }
 
-std::unique_ptr<ProfileDocument> openFMLEProfile(FileOps& ops, const std::string& folder,
-                                                 const std::string& name) {
-    const auto bytes = readRegularFile(ops, profilePath(folder, name), kMaxProfileBytes);
-    return bytes ? ProfileDocument::parse(*bytes) : nullptr;
-}
-
-Outcome saveFMLEProfile(FileOps& ops, const std::string& folder, const std::string& name,
-                        const ProfileDocument& document) {
-    const std::string path = profilePath(folder, name);
-    if (!isAcceptableProfileName(name)) return {Outcome::Kind::refusedName, 0, path, {}};
-    return replaceFile(ops, path, document.serialize());
+tl::expected<OpenedProfile, OpenFailure> openFMLEProfile(FileOps& ops, const std::string& folder,
+                                                         const std::string& name) {
+    auto bytes = readRegularFile(ops, profilePath(folder, name), kMaxProfileBytes);
+    if (!bytes) return tl::unexpected(OpenFailure{std::move(bytes.error())});
+    auto document = ProfileDocument::parse(*bytes);
+    if (!document) return tl::unexpected(OpenFailure{{}, document.error()});
+    return OpenedProfile{std::move(*document), std::move(*bytes)};
 }
 
 Outcome removeFMLEProfile(FileOps& ops, const std::string& folder,

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tl/expected.hpp>
 #include <vector>
 
 #include "platform/FileOps.h"
@@ -14,6 +15,8 @@ namespace tolvane::profile {
 
 inline constexpr const char* kProfileFolder =
     "~/Library/Application Support/Adobe/Flash Media Live Encoder 3.2";
+// Profiles are a few kilobytes; a file this large is no profile and is not read.
+inline constexpr std::size_t kMaxProfileBytes = std::size_t{64} << 20;
 
 // A profile name from a folder entry: the name less its extension, unless its only dot leads it.
 std::string profileNameOf(const std::string& entry);
@@ -25,12 +28,20 @@ std::string profilePath(const std::string& folder, const std::string& name);
 // One name per folder entry, in listing order; nothing for a missing, unlistable or empty folder.
 std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
                                                             const std::string& folder);
-// The profile's document, or nothing when its file is missing, no regular file, or no XML.
-std::unique_ptr<ProfileDocument> openFMLEProfile(FileOps& ops, const std::string& folder,
-                                                 const std::string& name);
-// Writes a document as the profile of that name, replacing any file of that name.
-Outcome saveFMLEProfile(FileOps& ops, const std::string& folder, const std::string& name,
-                        const ProfileDocument& document);
+// A profile as opened: its document and the bytes it was read from.
+struct OpenedProfile {
+    ProfileDocument document;
+    std::string bytes;
+};
+// Why a profile did not open: why its file could not be read, or, when it was read (read.ok()),
+// why its bytes are no profile.
+struct OpenFailure {
+    Outcome read;
+    ParseFailure parse = ParseFailure::notXml;
+};
+
+tl::expected<OpenedProfile, OpenFailure> openFMLEProfile(FileOps& ops, const std::string& folder,
+                                                         const std::string& name);
 // Removes the profile's file.
 Outcome removeFMLEProfile(FileOps& ops, const std::string& folder,
                           const std::optional<std::string>& name);

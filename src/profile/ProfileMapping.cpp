@@ -5,16 +5,9 @@
 #include <vector>
 
 #include "form/TextValue.h"
-#include "profile/XmlTree.h"
 
 namespace tolvane::profile {
 namespace {
-
-constexpr const char* kRoot = "/flashmedialiveencoder_profile/";
-constexpr const char* kAdvanced = "/flashmedialiveencoder_profile/encode/video/advanced";
-constexpr const char* kProcess = "/flashmedialiveencoder_profile/process";
-constexpr const char* kPreserveAspect =
-    "/flashmedialiveencoder_profile/process/video/preserve_aspect";
 
 int32_t tagOf(const TitleTagDictionary& dict, const std::optional<std::string>& value) {
     if (!value) return choice::kNone;
@@ -32,9 +25,39 @@ void keepUnknown(PopUpList& list, const std::optional<std::string>& value) {
 constexpr PopUpList Form::*kListsKeepingValues[] = {
     &Form::popupFMLEVideoInputDeviceName, &Form::popupFMLEVideoFramerate,
     &Form::popupFMLEVideoInputSize,       &Form::popupFMLEAudioInputDevice,
-    &Form::popupFMLEAudioSamplerate,      &Form::popupFMLEVideoOutputFormat,
-    &Form::popupFMLEAudioOutputFormat,    &Form::popupFMLEAudioOutputBitrate,
+    &Form::popupFMLEAudioSamplerate,      &Form::popupFMLEAudioOutputChannel,
+    &Form::popupFMLEVideoOutputFormat,    &Form::popupFMLEAudioOutputFormat,
+    &Form::popupFMLEAudioOutputBitrate,
 };
+
+// The list that shows a field, for those a list shows.
+const PopUpList* listOf(ValueId id, const Form& form) {
+    switch (id) {
+        case ValueId::videoDevice:
+            return &form.popupFMLEVideoInputDeviceName;
+        case ValueId::frameRate:
+            return &form.popupFMLEVideoFramerate;
+        case ValueId::audioDevice:
+            return &form.popupFMLEAudioInputDevice;
+        case ValueId::sampleRate:
+            return &form.popupFMLEAudioSamplerate;
+        case ValueId::channels:
+            return &form.popupFMLEAudioOutputChannel;
+        case ValueId::videoFormat:
+            return &form.popupFMLEVideoOutputFormat;
+        case ValueId::audioFormat:
+            return &form.popupFMLEAudioOutputFormat;
+        case ValueId::audioBitrate:
+            return &form.popupFMLEAudioOutputBitrate;
+        default:
+            return nullptr;
+    }
+}
+
+// A bitrate or size text as FMLE ends it, with ";"; other texts stay whole.
+std::string_view withoutFinalSemicolon(std::string_view text) {
+    return text.ends_with(';') ? text.substr(0, text.size() - 1) : text;
+}
 
 // Several sizes, one per stream, as in "320x180;640x360;": the first is shown, the others kept.
 struct OutputSizes {
@@ -43,23 +66,11 @@ struct OutputSizes {
 };
 
 OutputSizes splitOutputSizes(std::string_view value) {
-    const std::string_view shown = withoutLastCharacter(value);
+    const std::string_view shown = withoutFinalSemicolon(value);
     const auto semicolon = shown.find(';');
     if (semicolon == std::string_view::npos || shown.find('x') == std::string_view::npos)
         return {shown, {}};
     return {shown.substr(0, semicolon), value.substr(semicolon + 1)};
-}
-
-void removeAll(const char* path, pugi::xml_node root) {
-    for (pugi::xml_node old : query(path, root).nodes)
-        old.parent().remove_child(old);
-}
-
-pugi::xml_node lastChildNamed(pugi::xml_node parent, const char* name) {
-    pugi::xml_node found;
-    for (pugi::xml_node child = parent.child(name); child; child = child.next_sibling(name))
-        found = child;
-    return found;
 }
 
 void showOutputSize(Form& form, std::string_view title) {
@@ -68,13 +79,35 @@ void showOutputSize(Form& form, std::string_view title) {
     form.txtfldFMLEVideoOutputSizeY.setStringValue(pieces.back());
 }
 
+bool vp6Chosen(const Form& form) {
+    return form.popupFMLEVideoOutputFormat.title() == choice::kVP6Title;
+}
+
+std::optional<std::string> optionValue(ValueId id, const Form& form,
+                                       const PropertyHolder& properties, const Baseline& baseline) {
+    const bool vp6 = vp6Chosen(form);
+    for (const AdvancedOption& option : kAdvancedOptions)
+        if (option.id == id && option.h264 != vp6)
+            return properties.propertyValue(option.flag) != 0
+                       ? std::optional((form.*option.list).title().value_or(""))
+                       : std::nullopt;
+    // The other codec's option stays as stored until the user switches codec.
+    return vp6 == baseline.loadedVP6 ? baseline.stored[fieldIndex(id)] : std::nullopt;
+}
+
 }  // namespace
 
-std::string loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder& properties,
-                            const Vocabularies& vocabularies) {
-    const XmlNode root = document.rootElement();
-    const auto value = [&](std::string_view path) {
-        return valueForXPath(kRoot + std::string(path), root);
+Baseline loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder& properties,
+                         const Vocabularies& vocabularies) {
+    Baseline base;
+    base.stored = readFields(document.rootElement());
+    const auto stored = [&base](ValueId id) -> const std::optional<std::string>& {
+        return base.stored[fieldIndex(id)];
+    };
+    // The form as loaded, for the fields a step has just read.
+    const auto capture = [&](std::initializer_list<ValueId> ids) {
+        for (ValueId id : ids)
+            base.loaded[fieldIndex(id)] = currentValue(id, form, properties, base);
     };
     const auto set = [&](Property property, int32_t v) {
         properties.setPropertyValue(property, v);
@@ -85,49 +118,143 @@ std::string loadFMLEProfile(const ProfileDocument& document, Form& form, Propert
     for (const AdvancedOption& option : kAdvancedOptions)
         (form.*option.list).removeKeptItems();
 
-    form.popupFMLEVideoInputDeviceName.selectOrKeepItemWithTitle(value("capture/video/device"));
-    form.popupFMLEVideoFramerate.selectOrKeepItemWithTitle(value("capture/video/frame_rate"));
-    const auto width = value("capture/video/size/width");
-    const auto height = value("capture/video/size/height");
+    form.popupFMLEVideoInputDeviceName.selectOrKeepItemWithTitle(stored(ValueId::videoDevice));
+    capture({ValueId::videoDevice});
+    form.popupFMLEVideoFramerate.selectOrKeepItemWithTitle(stored(ValueId::frameRate));
+    capture({ValueId::frameRate});
+    const auto& width = stored(ValueId::inputWidth);
+    const auto& height = stored(ValueId::inputHeight);
     form.popupFMLEVideoInputSize.selectOrKeepItemWithTitle(
         width && height ? std::optional(*width + "x" + *height) : std::nullopt);
-    form.popupFMLEAudioInputDevice.selectOrKeepItemWithTitle(value("capture/audio/device"));
-    const auto samplerate = value("capture/audio/sample_rate");
+    capture({ValueId::inputWidth, ValueId::inputHeight});
+    form.popupFMLEAudioInputDevice.selectOrKeepItemWithTitle(stored(ValueId::audioDevice));
+    capture({ValueId::audioDevice});
+
+    const auto& samplerate = stored(ValueId::sampleRate);
     keepUnknown(form.popupFMLEAudioSamplerate, samplerate);
     set(Property::tagAudioSamplerate, tagOf(vocabularies.audioSamplerate, samplerate));
-    set(Property::tagAudioChannel,
-        tagOf(vocabularies.audioChannel, value("capture/audio/channels")));
+    capture({ValueId::sampleRate});
+    // Any text but the two counts is kept, even a word the list shows, such as "Stereo".
+    const auto& channels = stored(ValueId::channels);
+    if (channels && !vocabularies.audioChannel.contains(*channels))
+        form.popupFMLEAudioOutputChannel.keepItemWithTitle(*channels);
+    set(Property::tagAudioChannel, tagOf(vocabularies.audioChannel, channels));
+    capture({ValueId::channels});
     set(Property::inputVolume,
         static_cast<int32_t>(std::clamp<int64_t>(
-            integerValue(value("capture/audio/input_volume").value_or("")), INT32_MIN, INT32_MAX)));
-    set(Property::preserveAspect, value("process/video/preserve_aspect").has_value());
+            integerValue(stored(ValueId::inputVolume).value_or("")), INT32_MIN, INT32_MAX)));
+    capture({ValueId::inputVolume});
+    set(Property::preserveAspect, stored(ValueId::preserveAspect).has_value());
+    capture({ValueId::preserveAspect});
 
-    const auto format = value("encode/video/format");
+    const auto& format = stored(ValueId::videoFormat);
     form.popupFMLEVideoOutputFormat.selectOrKeepItemWithTitle(format);
     set(Property::tagVideoOutputFormat, tagOf(vocabularies.videoOutputFormat, format));
+    base.loadedVP6 = vp6Chosen(form);
+    capture({ValueId::videoFormat});
     form.comboboxFMLEVideoOutputBitrate.setStringValue(
-        std::string(withoutLastCharacter(value("encode/video/datarate").value_or(""))));
-    const std::string outputSize = value("encode/video/outputsize").value_or("");
+        std::string(withoutFinalSemicolon(stored(ValueId::videoBitrate).value_or(""))));
+    capture({ValueId::videoBitrate});
+    const std::string outputSize = stored(ValueId::outputSize).value_or("");
     const OutputSizes sizes = splitOutputSizes(outputSize);
+    base.otherOutputSizes = sizes.others;
     showOutputSize(form, sizes.first);
+    capture({ValueId::outputSize});
 
     for (const AdvancedOption& option : kAdvancedOptions)
         set(option.flag, false);
     const bool h264 = properties.propertyValue(Property::h264Selected) != 0;
     for (const AdvancedOption& option : kAdvancedOptions) {
         if (option.h264 != h264) continue;
-        const auto chosen = value(std::string("encode/video/advanced/") + option.element);
+        const auto& chosen = stored(option.id);
         if (chosen) (form.*option.list).selectOrKeepItemWithTitle(chosen);
         set(option.flag, chosen.has_value());
     }
+    capture({ValueId::advancedProfile, ValueId::advancedLevel, ValueId::advancedKeyframeFrequency,
+             ValueId::advancedQuality, ValueId::advancedNoiseReduction,
+             ValueId::advancedDatarateWindow, ValueId::advancedCpuUsage});
 
-    const auto audioFormat = value("encode/audio/format");
+    const auto& audioFormat = stored(ValueId::audioFormat);
     keepUnknown(form.popupFMLEAudioOutputFormat, audioFormat);
     set(Property::tagAudioOutputFormat, tagOf(vocabularies.audioOutputFormat, audioFormat));
-    const auto bitrate = value("encode/audio/datarate");
+    capture({ValueId::audioFormat});
+    const auto& bitrate = stored(ValueId::audioBitrate);
     keepUnknown(form.popupFMLEAudioOutputBitrate, bitrate);
     set(Property::tagAudioBitrate, tagOf(vocabularies.audioBitrate, bitrate));
-    return std::string(sizes.others);
+    capture({ValueId::audioBitrate});
+    return base;
+}
+
+std::optional<std::string> currentValue(ValueId id, const Form& form,
+                                        const PropertyHolder& properties,
+                                        const Baseline& baseline) {
+    switch (id) {
+        case ValueId::inputWidth:
+        case ValueId::inputHeight: {
+            // The text before the first "x" of the size, and after the last.
+            const auto size = form.popupFMLEVideoInputSize.title();
+            if (!size) return std::nullopt;
+            const bool width = id == ValueId::inputWidth;
+            const auto x = width ? size->find('x') : size->rfind('x');
+            if (x == std::string::npos) return size;
+            return width ? size->substr(0, x) : size->substr(x + 1);
+        }
+        case ValueId::channels: {
+            const MenuItem* item = form.popupFMLEAudioOutputChannel.selectedItem();
+            if (item && item->isKept()) return item->title();
+            return std::string(item && item->title() == choice::kStereoTitle ? choice::kStereoText
+                                                                             : choice::kMonoText);
+        }
+        case ValueId::inputVolume:
+            return std::to_string(properties.propertyValue(Property::inputVolume));
+        case ValueId::preserveAspect:
+            if (properties.propertyValue(Property::preserveAspect) == 0) return std::nullopt;
+            return std::string();
+        case ValueId::videoBitrate:
+            return form.comboboxFMLEVideoOutputBitrate.stringValue() + ";";
+        case ValueId::outputSize:
+            return form.txtfldFMLEVideoOutputSizeX.stringValue() + "x" +
+                   form.txtfldFMLEVideoOutputSizeY.stringValue() + ";" + baseline.otherOutputSizes;
+        case ValueId::advancedProfile:
+        case ValueId::advancedLevel:
+        case ValueId::advancedKeyframeFrequency:
+        case ValueId::advancedQuality:
+        case ValueId::advancedNoiseReduction:
+        case ValueId::advancedDatarateWindow:
+        case ValueId::advancedCpuUsage:
+            return optionValue(id, form, properties, baseline);
+        default:
+            break;
+    }
+    const PopUpList* list = listOf(id, form);
+    return list ? list->title() : std::nullopt;
+}
+
+std::vector<FieldWrite> changedFields(const Form& form, const PropertyHolder& properties,
+                                      const Baseline& baseline) {
+    std::vector<FieldWrite> changes;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        auto now = currentValue(fieldAt(i), form, properties, baseline);
+        if (now != baseline.loaded[i]) changes.push_back({fieldAt(i), std::move(now)});
+    }
+    return changes;
+}
+
+std::vector<Change> pendingChanges(const Form& form, const PropertyHolder& properties,
+                                   const Baseline& baseline,
+                                   const std::vector<Replacement>& replacements) {
+    std::vector<Change> changes;
+    for (FieldWrite& changed : changedFields(form, properties, baseline)) {
+        Change& change = changes.emplace_back(Change{
+            changed.id, baseline.stored[fieldIndex(changed.id)], std::move(changed.value), {}});
+        const auto latest = std::find_if(replacements.rbegin(), replacements.rend(),
+                                         [&](const Replacement& r) { return r.id == changed.id; });
+        const PopUpList* list = listOf(changed.id, form);
+        // The rules made it while the form still shows their choice; else the user did.
+        if (latest != replacements.rend() && list && list->title() == latest->to)
+            change.rule = *latest;
+    }
+    return changes;
 }
 
 void fmleFrameRateSelected(Form& form, bool syncFrameRate) {
@@ -140,72 +267,18 @@ void fmleInputSizeSelected(Form& form, const PopUpList& sender) {
     showOutputSize(form, sender.title().value_or(""));
 }
 
-bool rebuildProfile(ProfileDocument* document, const Form& form, const PropertyHolder& properties,
-                    std::string_view otherOutputSizes, std::optional<ProfileFailure>* failure) {
-    try {
-        const XmlNode root = document ? document->rootElement() : XmlNode();
-        const auto write = [&](const char* path, const std::optional<std::string>& text) {
-            setValue(text, kRoot + std::string(path), root);
-        };
-        write("capture/video/device", form.popupFMLEVideoInputDeviceName.title());
-        write("capture/video/frame_rate", form.popupFMLEVideoFramerate.title());
-        const auto size = form.popupFMLEVideoInputSize.title();
-        const auto pieces = size ? splitAt(*size, "x") : std::vector<std::string>{};
-        write("capture/video/size/width", size ? std::optional(pieces.front()) : std::nullopt);
-        write("capture/video/size/height", size ? std::optional(pieces.back()) : std::nullopt);
-        write("capture/audio/device", form.popupFMLEAudioInputDevice.title());
-        write("capture/audio/sample_rate", form.popupFMLEAudioSamplerate.title());
-        write("capture/audio/channels",
-              std::string(form.popupFMLEAudioOutputChannel.title() == choice::kStereoTitle
-                              ? choice::kStereoText
-                              : choice::kMonoText));
-        write("capture/audio/input_volume",
-              std::to_string(properties.propertyValue(Property::inputVolume)));
-
-        setAspectRatio(properties.propertyValue(Property::preserveAspect) != 0, root);
-
-        const auto format = form.popupFMLEVideoOutputFormat.title();
-        const bool h264 = format != choice::kVP6Title;
-        write("encode/video/format", format);
-        write("encode/video/datarate", form.comboboxFMLEVideoOutputBitrate.stringValue() + ";");
-        write("encode/video/outputsize", form.txtfldFMLEVideoOutputSizeX.stringValue() + "x" +
-                                             form.txtfldFMLEVideoOutputSizeY.stringValue() + ";" +
-                                             std::string(otherOutputSizes));
-
-        removeAll(kAdvanced, node(root));
-        std::vector<const AdvancedOption*> enabled;
-        for (const AdvancedOption& option : kAdvancedOptions)
-            if (option.h264 == h264 && properties.propertyValue(option.flag) != 0)
-                enabled.push_back(&option);
-        const pugi::xml_node video = lastChildNamed(lastChildNamed(node(root), "encode"), "video");
-        if (!enabled.empty() && video) {
-            pugi::xml_node advanced = insertElement(video, "advanced", 3);
-            for (const AdvancedOption* option : enabled) {
-                pugi::xml_node child = advanced.append_child(option->element);
-                if (const auto title = (form.*option->list).title())
-                    child.append_child(pugi::node_pcdata).set_value(title->c_str());
-            }
-        }
-
-        write("encode/audio/format", form.popupFMLEAudioOutputFormat.title());
-        write("encode/audio/datarate", form.popupFMLEAudioOutputBitrate.title());
-        return true;
-    } catch (const ProfileFailure& failed) {
-        std::fputs("Exception rised\n", stderr);
-        if (failure) *failure = failed;
-        return false;
-    }
+tl::expected<void, WriteFailure> rebuildProfile(ProfileDocument* document,
+                                                const std::vector<FieldWrite>& changes) {
+    tl::expected<void, WriteFailure> written =
+        tl::unexpected(WriteFailure{fieldPath(ValueId::videoDevice), 0});
+    if (document) written = writeFields(document->rootElement(), changes);
+    if (!written) std::fputs("Exception rised\n", stderr);
+    return written;
 }
 
-void setAspectRatio(bool preserve, const XmlNode& root) {
-    const QueryResult aspect = query(kPreserveAspect, node(root));
-    const bool present = !aspect.failed && aspect.nodes.size() == 1;
-    if (preserve && !present) {
-        pugi::xml_node process = insertElement(node(root), "process", 2);
-        process.append_child("video").append_child("preserve_aspect");
-    } else if (!preserve && present) {
-        removeAll(kProcess, node(root));
-    }
+tl::expected<void, WriteFailure> setAspectRatio(bool preserve, const XmlNode& root) {
+    return writeFields(root, {{ValueId::preserveAspect,
+                               preserve ? std::optional<std::string>("") : std::nullopt}});
 }
 
 }  // namespace tolvane::profile

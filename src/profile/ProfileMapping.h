@@ -1,15 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <string>
-#include <string_view>
+#include <tl/expected.hpp>
+#include <vector>
 
+#include "form/Changes.h"
 #include "form/Choices.h"
 #include "form/Form.h"
 #include "form/Properties.h"
 #include "profile/ProfileDocument.h"
+#include "profile/ProfileFields.h"
 
 // Between a profile document and the form: loading fills the form and the properties from the
-// document, rebuilding writes them back into it.
+// document; a rebuild writes back into it what the form changed since.
 namespace tolvane::profile {
 
 // The five text-to-tag dictionaries through which loading turns a profile's texts into tags.
@@ -21,26 +25,53 @@ struct Vocabularies {
     const TitleTagDictionary& audioBitrate;
 };
 
+// What a load leaves for the rebuild: the profile's texts, and the form as loaded in the value
+// space of each field (the text a rebuild would write for it), taken right after the load step
+// that reads the field, before later steps' rules run.
+struct Baseline {
+    FieldTexts stored;
+    FieldTexts loaded;
+    // Of several output sizes, those after the one the form shows, written back after it.
+    std::string otherOutputSizes;
+    // The codec as the writer tells it (the title "VP6") when the profile was loaded: until the
+    // user switches it, the other codec's options stay as stored.
+    bool loadedVP6 = false;
+};
+
 // Fills the FMLE side of the form from a document, in the fixed order that lets the encoding
 // rules re-validate the audio choices as the values arrive. A value that no list item offers is
-// kept as an item of its own (see PopUpList::isKept), so that saving writes it back; the previous
-// profile's kept items go first. Of several output sizes the first is shown; the others are
-// returned, for the rebuild to write back after it.
-std::string loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder& properties,
-                            const Vocabularies& vocabularies);
+// kept as an item of its own (see PopUpList::isKept), written back as it is; the previous
+// profile's kept items go first.
+Baseline loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder& properties,
+                         const Vocabularies& vocabularies);
+
+// The text a rebuild would write for a field in the form's present state: the canonical text
+// ("N;", "2" or "1", "%ld", the selected title), or a kept item's own text. Nothing removes the
+// element.
+std::optional<std::string> currentValue(ValueId id, const Form& form,
+                                        const PropertyHolder& properties, const Baseline& baseline);
+
+// The fields whose current value differs from the value as loaded, in ValueId order, with that
+// value.
+std::vector<FieldWrite> changedFields(const Form& form, const PropertyHolder& properties,
+                                      const Baseline& baseline);
+
+// The same as changes a user can read: the stored text, the text a save writes, and the rule that
+// made it while the form still shows the rule's choice (the newest replacement of that value).
+std::vector<Change> pendingChanges(const Form& form, const PropertyHolder& properties,
+                                   const Baseline& baseline,
+                                   const std::vector<Replacement>& replacements);
 
 // The actions of the frame-rate and input-size lists.
 void fmleFrameRateSelected(Form& form, bool syncFrameRate);
 void fmleInputSizeSelected(Form& form, const PopUpList& sender);
 
-// Writes the form back into the document, the other output sizes after the shown one. False when
-// a write failed (the writes before it stay applied): "Exception rised" is logged and, when
-// given, failure holds what failed.
-bool rebuildProfile(ProfileDocument* document, const Form& form, const PropertyHolder& properties,
-                    std::string_view otherOutputSizes = {},
-                    std::optional<ProfileFailure>* failure = nullptr);
+// Writes the changed fields into the document. On the first write that fails (or with no
+// document) "Exception rised" is logged and the failure returned; the writes before it stay.
+tl::expected<void, WriteFailure> rebuildProfile(ProfileDocument* document,
+                                                const std::vector<FieldWrite>& changes);
 
-// Adds or removes the element that says the aspect ratio is preserved.
-void setAspectRatio(bool preserve, const XmlNode& root);
+// Adds or removes the element that says the aspect ratio is preserved, and nothing else.
+tl::expected<void, WriteFailure> setAspectRatio(bool preserve, const XmlNode& root);
 
 }  // namespace tolvane::profile

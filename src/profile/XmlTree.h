@@ -4,6 +4,7 @@
 
 #include <pugixml.hpp>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "profile/ProfileDocument.h"
@@ -33,8 +34,14 @@ struct QueryResult {
 // Every element an absolute path of child steps matches from the context's document.
 QueryResult query(const std::string& path, pugi::xml_node context);
 
-// Inserts an element at a position among the parent's child nodes; beyond them is a failure.
+// Inserts an element at a position among the parent's child nodes; none when the position lies
+// beyond them.
 pugi::xml_node insertElement(pugi::xml_node parent, const char* name, std::size_t position);
+
+// All the text under a node in document order, references resolved: the value of an element.
+std::string textOf(pugi::xml_node node);
+// Makes a text the element's only content, spelt with references where XML needs them.
+void setText(pugi::xml_node element, std::string_view text);
 
 }  // namespace profile
 }  // namespace tolvane

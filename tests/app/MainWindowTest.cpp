@@ -145,6 +145,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(said(), "Not saved: “Locked.xml” is write-protected");
         QVERIFY(!find("statusFailure")->isHidden());
         pick("popupFMLEProfileNames", "Elsewhere");
+        program->controller().setInputVolume(10);  // a value its profile has no element for
         saveAs("Copy");
         QCOMPARE(said(), "Not saved: the profile has no capture/audio/input_volume element");
         // Into the desktop's trash, making its folder the first time.

@@ -1,72 +1,36 @@
 // The profile document on its own; profiles in a started program: loaded, rebuilt, saved, removed,
-// listed; and profiles as users have them (from FMLE elsewhere, from services) saved unchanged.
+// listed.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstring>
-#include <filesystem>
-#include <pugixml.hpp>
-
-#include "controller/Tolvane.h"
+#include "ProfileStore.h"
 #include "profile/ProfileDocument.h"
-#include "support/TempHome.h"
 
 namespace tolvane {
 namespace {
 
-namespace fs = std::filesystem;
-using testing::fixture;
-using Texts = std::vector<std::string>;
-
-// The text with each piece replaced once.
-std::string edited(std::string text,
-                   std::initializer_list<std::pair<const char*, const char*>> edits) {
-    for (const auto& [from, to] : edits) {
-        const auto at = text.find(from);
-        EXPECT_NE(std::string::npos, at) << from;
-        if (at != std::string::npos) text.replace(at, std::strlen(from), to);
-    }
-    return text;
-}
-
-// ASCII text as FMLE writes it on its own machine: UTF-16 little-endian with a mark, CRLF.
-std::string utf16(const std::string& ascii) {
-    std::string out = "\xFF\xFE";
-    for (char c : ascii)
-        out += (c == '\n' ? std::string("\r\0\n\0", 4) : std::string{c, '\0'});
-    return out;
-}
-
-// The nodes as the XML library alone reads them, one a line: equal for documents that differ only
-// in encoding, line ends, layout and quoting.
-std::string canonical(const std::string& bytes) {
-    pugi::xml_document doc;
-    EXPECT_TRUE(doc.load_buffer(bytes.data(), bytes.size(),
-                                pugi::parse_default | pugi::parse_comments | pugi::parse_pi));
-    struct : pugi::xml_writer {
-        std::string text;
-        void write(const void* data, size_t size) override {
-            text.append(static_cast<const char*>(data), size);
-        }
-    } out;
-    doc.save(out, "", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
-    return out.text;
-}
+using namespace testing;
 
 TEST(ProfileDocument, ExactlyOneElementIsReadOrWritten) {
-    const auto doc = ProfileDocument::parse("<r><a><b>x<c>y</c>z</b></a><d/><d/><e></e></r>");
+    auto doc = ProfileDocument::parse(
+        "<r><a><b>x<c>y</c>z</b></a><d/><d/><e></e><f>&lt;&#x41;&#65;&ent;&#0;</f></r>");
     const XmlNode root = doc->rootElement();
     const auto value = [&](const char* path) { return profile::valueForXPath(path, root); };
     EXPECT_EQ("xyz", value("/r/a/b"));
     EXPECT_EQ("", value("/r/e"));
+    EXPECT_EQ("<AA&ent;&#0;", value("/r/f"));  // what stands for no character stays as written
     EXPECT_EQ(std::nullopt, value("/r/d"));
     EXPECT_EQ(std::nullopt, value("/r/missing"));
-    profile::setValue("<&>", "/r/a/b", root);
-    EXPECT_EQ("<&>", value("/r/a/b"));
-    EXPECT_THROW(profile::setValue("v", "/r/d", root), ProfileFailure);
-    profile::setValue(std::nullopt, "/r/a", root);
-    EXPECT_EQ(std::nullopt, value("/r/a/b"));
-    EXPECT_THROW(profile::setValue(std::nullopt, "/r/a", root), ProfileFailure);
+    EXPECT_EQ(1u, profile::setValue("<&>\x01", "/r/a/b", root));
+    EXPECT_EQ("<&>\x01", value("/r/a/b"));
+    EXPECT_EQ(2u, profile::setValue("v", "/r/d", root));
+    EXPECT_EQ(0u, profile::setValue("v", "r/e", root));
+    EXPECT_EQ(1u, profile::setValue(std::nullopt, "/r/e", root));
+    EXPECT_EQ(0u, profile::setValue(std::nullopt, "/r/e", root));
+    EXPECT_EQ(
+        "<r>\n    <a>\n        <b>&lt;&amp;&gt;&#1;</b>\n    </a>\n    <d></d>\n    <d></d>\n"
+        "    <f>&lt;&#x41;&#65;&ent;&#0;</f>\n</r>\n",
+        doc->serialize());
 }
 
 TEST(ProfileDocument, WritesBackTheFileHabitsAndStaysStable) {
@@ -88,67 +52,24 @@ TEST(ProfileDocument, WritesBackTheFileHabitsAndStaysStable) {
         ProfileDocument::parse("<r>\r\n<?fmle a\r\nb?>\r\n</r>\r\n")->serialize();
     EXPECT_EQ(std::string::npos, once.find("\r\r"));
     EXPECT_EQ(once, ProfileDocument::parse(once)->serialize());
+
+    // Values are written in single quotes, so a single quote in a value is written as a reference.
+    EXPECT_EQ("<r a='it&apos;s' b='\"'></r>\n",
+              ProfileDocument::parse("<r a=\"it's\" b='\"'/>")->serialize());
 }
 
 TEST(ProfileDocument, RefusesWhatIsNoProfileToSave) {
     std::string open, close;  // saving 100,000 levels would write the square of that in indent
     for (int i = 0; i < 100000; ++i)
         open += "<a>", close += "</a>";
-    for (const std::string& bytes :
-         {std::string("<flashmedialiveencoder_profile><capture>"),
-          std::string("\xFF\xFE<\0r\0>\0\x00\xD8<\0/\0r\0>\0", 18), std::string(), open + close})
-        EXPECT_EQ(nullptr, ProfileDocument::parse(bytes)) << bytes.substr(0, 40);
+    for (const auto& [bytes, failure] :
+         {std::pair{std::string("<flashmedialiveencoder_profile><capture>"), ParseFailure::notXml},
+          std::pair{std::string("\xFF\xFE<\0r\0>\0\x00\xD8<\0/\0r\0>\0", 18),
+                    ParseFailure::notText},
+          std::pair{std::string(), ParseFailure::notXml},
+          std::pair{open + close, ParseFailure::nestedTooDeep}})
+        EXPECT_EQ(tl::unexpected(failure), ProfileDocument::parse(bytes)) << bytes.substr(0, 40);
 }
-
-// A started program over a profile folder holding the given files, in that order.
-struct Store {
-    Store(std::initializer_list<std::pair<std::string, std::string>> files) {
-        for (const auto& [name, bytes] : files)
-            home.write(home.profileFolder() / name, bytes);
-        controller = std::make_unique<Tolvane>(form, devices);
-        controller->awakeFromNib();
-        controller->applicationDidFinishLaunching();
-    }
-    fs::path file(const std::string& name) const { return home.profileFolder() / (name + ".xml"); }
-    std::optional<std::string> value(const std::string& path) const {
-        return controller->valueForXPath("/flashmedialiveencoder_profile/" + path,
-                                         controller->currentFMLEProfile()->rootElement());
-    }
-    // The bytes a save under that name wrote; empty when it wrote nothing.
-    std::string saveAs(const std::string& name) {
-        const std::string before = testing::readFile(file(name));  // empty when missing
-        form.txtfldNewProfileName.setStringValue(name);
-        controller->fmleSaveProfile();
-        const std::string after = testing::readFile(file(name));
-        return after == before ? "" : after;
-    }
-    // What the form shows of a profile: its lists, the video bitrate and output size, volume and
-    // aspect, then each advanced option's list with a "+" when the option is enabled.
-    Texts shown() const {
-        Texts out;
-        for (auto list : {&Form::popupFMLEVideoInputDeviceName, &Form::popupFMLEVideoFramerate,
-                          &Form::popupFMLEVideoInputSize, &Form::popupFMLEAudioInputDevice,
-                          &Form::popupFMLEAudioSamplerate, &Form::popupFMLEAudioOutputChannel,
-                          &Form::popupFMLEVideoOutputFormat, &Form::popupFMLEAudioOutputFormat,
-                          &Form::popupFMLEAudioOutputBitrate})
-            out.push_back((form.*list).title().value_or("(none)"));
-        out.push_back(form.comboboxFMLEVideoOutputBitrate.stringValue() + " " +
-                      form.txtfldFMLEVideoOutputSizeX.stringValue() + "x" +
-                      form.txtfldFMLEVideoOutputSizeY.stringValue());
-        out.push_back(std::to_string(controller->inputVolume()) +
-                      (controller->preserveAspect() ? " aspect" : ""));
-        for (const AdvancedOption& option : kAdvancedOptions)
-            out.push_back((controller->propertyValue(option.flag) ? "+" : "") +
-                          (form.*option.list).title().value_or("(none)"));
-        return out;
-    }
-
-    testing::TempHome home;
-    Form form = standardForm();
-    FixedCaptureDevices devices{{"Built-in Microphone", "Line In"},
-                                {"CamTwist", "FaceTime HD Camera"}};
-    std::unique_ptr<Tolvane> controller;
-};
 
 TEST(ProfileLoad, FillsTheFormFromAnFmleFile) {
     Store s({{"Studio.xml", fixture("h264-utf16.xml")}, {"Talk.xml", fixture("vp6-utf8.xml")}});
@@ -183,15 +104,18 @@ TEST(ProfileLoad, OddValuesAndTheOrderOfTheAudioSteps) {
                                {"</preset>",
                                 "</preset><process><video><preserve_aspect>"
                                 "no</preserve_aspect></video></process>"}})}});
-    EXPECT_EQ((Texts{"FaceTime HD Camera", "15.00", "(none)", "Line In", "44100", "(none)", "VP6",
+    EXPECT_EQ((Texts{"FaceTime HD Camera", "15.00", "(none)", "Line In", "44100", "Stereo", "VP6",
                      "AAC", "11", " 640x480", "2147483647 aspect", "Baseline", "1.0", "1 Second",
                      "+2 Seconds", "+Good Quality - Good Framerate", "None", "Tiny", "+Dedicated"}),
               s.shown());
-
-    // A multi-byte last character goes whole.
-    Store wide(
-        {{"p.xml", edited(fixture("vp6-utf8.xml"), {{"<datarate>350;", "<datarate>350€"}})}});
-    EXPECT_EQ("350", wide.form.comboboxFMLEVideoOutputBitrate.stringValue());
+    // The word is kept beside the item of the same title, which still answers to it.
+    const PopUpList& channels = s.form.popupFMLEAudioOutputChannel;
+    EXPECT_TRUE(channels.selectedItem()->isKept());
+    EXPECT_EQ(choice::kStereo, channels.itemWithTitle("Stereo")->tag());
+    s.controller->setTagAudioChannel(choice::kStereo);
+    EXPECT_EQ("2", s.controller->pendingChanges().at(1).written);  // after the sample rate
+    s.controller->loadFMLEProfile("p");  // the next load's kept item replaces it
+    EXPECT_EQ((Texts{"Stereo", "Mono", "Stereo"}), channels.itemTitles());
 }
 
 TEST(ProfileLoad, UnreadableProfilesLeaveTheFormAlone) {
@@ -207,72 +131,50 @@ TEST(ProfileLoad, UnreadableProfilesLeaveTheFormAlone) {
         EXPECT_EQ(nullptr, s.controller->currentFMLEProfile()) << name;
         EXPECT_EQ("VP6", s.form.popupFMLEVideoOutputFormat.title()) << name;
     }
-    EXPECT_EQ("", s.saveAs("new"));
-    EXPECT_EQ(Outcome::Kind::nothingOpen, s.controller->lastOutcome().kind);
+    EXPECT_EQ(std::nullopt, s.controller->openProfileName());
+    EXPECT_EQ(Outcome::Kind::nothingOpen, s.save("new").kind);
+    EXPECT_FALSE(fs::exists(s.file("new")));
 }
 
-TEST(ProfileRebuild, WritesTheFormBackAndRebuildsAdvancedAndAspect) {
-    Store s({{"Studio.xml", fixture("h264-utf16.xml")}});
-    Form& f = s.form;
-    Tolvane& c = *s.controller;
-    f.popupFMLEVideoInputSize.selectItemWithTitle("1280x720");
-    c.setTagAudioChannel(choice::kMono);
-    c.setInputVolume(-7);
-    f.comboboxFMLEVideoOutputBitrate.setStringValue("");
-    c.setEnableH264Level(false);
-    c.setEnableVP6Quality(true);  // another codec's flag is not looked at
-    ASSERT_TRUE(c.rebuildProfile());
-    EXPECT_EQ("1280720", s.value("capture/video/size"));  // all the text under an element
-    EXPECT_EQ("Built-in Microphone441001-7", s.value("capture/audio"));
-    EXPECT_EQ("H.264;640x480;Main5 Seconds", s.value("encode/video")->substr(0, 27));
-
-    // VP6 by its exact title; its options in their own order, at position 3.
-    f.popupFMLEVideoOutputFormat.selectItemWithTitle("VP6");
-    c.setEnableVP6CPUUseage(true);
-    c.setPreserveAspect(false);
-    ASSERT_TRUE(c.rebuildProfile());
-    EXPECT_EQ("Best Quality - Lower FramerateVery Low", s.value("encode/video/advanced"));
-    EXPECT_EQ(std::nullopt, s.value("process"));
-    c.setPreserveAspect(true);
-    ASSERT_TRUE(c.rebuildProfile() && c.rebuildProfile());  // added once
-    EXPECT_EQ("", s.value("process/video/preserve_aspect"));
-
-    c.setEnableVP6Quality(false);
-    c.setEnableVP6CPUUseage(false);
-    ASSERT_TRUE(c.rebuildProfile());
-    EXPECT_EQ(std::nullopt, s.value("encode/video/advanced"));
-
-    // An empty device list removes the element; the next rebuild fails there.
-    f.popupFMLEAudioInputDevice.removeAllItems();
-    ASSERT_TRUE(c.rebuildProfile());
-    EXPECT_EQ(std::nullopt, s.value("capture/audio/device"));
-    EXPECT_FALSE(c.rebuildProfile());
-}
-
-TEST(ProfileRebuild, StopsAtTheFirstFailedWriteAndSavesNothing) {
-    Store s(
-        {{"p.xml", edited(fixture("vp6-utf8.xml"), {{"<input_volume>-5</input_volume>", ""}})}});
+TEST(ProfileRebuild, FailsOnlyForAChangedValueAndStopsThere) {
+    const std::string noVolume =
+        edited(fixture("vp6-utf8.xml"), {{"<input_volume>-5</input_volume>", ""}});
+    Store s({{"p.xml", noVolume}});
+    EXPECT_EQ(Outcome::Kind::saved, s.save("p").kind);  // the missing element was left alone
     s.form.popupFMLEVideoFramerate.selectItemWithTitle("60.00");
+    s.controller->setInputVolume(10);
     s.form.comboboxFMLEVideoOutputBitrate.setStringValue("999");
+    const std::string before = s.bytes("p");
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ("", s.saveAs("p"));
+    const SaveOutcome failed = s.save("p");
     EXPECT_EQ("Exception rised\n", ::testing::internal::GetCapturedStderr());
-    EXPECT_EQ(Outcome::Kind::noSuchElement, s.controller->lastOutcome().kind);
-    EXPECT_EQ("/flashmedialiveencoder_profile/capture/audio/input_volume",
-              s.controller->lastOutcome().detail);
+    EXPECT_EQ(Outcome::Kind::noSuchElement, failed.kind);
+    EXPECT_EQ("/flashmedialiveencoder_profile/capture/audio/input_volume", failed.detail);
+    EXPECT_EQ(before, s.bytes("p"));
     EXPECT_EQ("60.00", s.value("capture/video/frame_rate"));  // the writes before stay applied
     EXPECT_EQ("350;", s.value("encode/video/datarate"));
 
     ::testing::internal::CaptureStderr();
+    // An empty device list removes the element; the next rebuild fails there.
+    s.form.popupFMLEAudioInputDevice.removeAllItems();
+    s.controller->setInputVolume(0);
+    EXPECT_TRUE(s.controller->rebuildProfile());
+    EXPECT_EQ(std::nullopt, s.value("capture/audio/device"));
+    EXPECT_FALSE(s.controller->rebuildProfile());
     Store twice({{"p.xml", edited(fixture("vp6-utf8.xml"),
                                   {{"</audio>", "<channels>2</channels></audio>"}})}});
-    EXPECT_EQ("", twice.saveAs("p"));
-    EXPECT_EQ(Outcome::Kind::repeatedElement, twice.controller->lastOutcome().kind);
+    EXPECT_EQ(Outcome::Kind::saved, twice.save("p").kind);
+    twice.controller->setTagAudioChannel(choice::kStereo);
+    EXPECT_EQ(Outcome::Kind::repeatedElement, twice.save("p").kind);
 
-    // A video element too short for the advanced options is an insertion failure.
-    const char* second = "</encode><encode><video><x/></video></encode>";
-    Store shortVideo({{"p.xml", edited(fixture("vp6-utf8.xml"), {{"</encode>", second}})}});
-    EXPECT_FALSE(shortVideo.controller->rebuildProfile());
+    // A video element too short for a new advanced element is an insertion failure.
+    Store shortVideo(
+        {{"p.xml", edited(fixture("vp6-utf8.xml"),
+                          {{"<advanced>", "<!--"},
+                           {"</advanced>", "-->"},
+                           {"</encode>", "</encode><encode><video><x/></video></encode>"}})}});
+    shortVideo.controller->setEnableVP6Quality(true);
+    EXPECT_EQ(Outcome::Kind::noSuchElement, shortVideo.save("p").kind);
     EXPECT_EQ(std::nullopt, shortVideo.value("encode/video/advanced"));
     ::testing::internal::GetCapturedStderr();
 }
@@ -286,10 +188,10 @@ TEST(ProfileSave, ReplacesByNameRefusesOddNamesAndRemoves) {
     EXPECT_NE("", s.saveAs("Talk"));      // its own name overwrites it
     EXPECT_NE("", s.saveAs("test.xml"));  // saved as test.xml.xml
 
-    for (const char* refused : {"", ".", "..", "../outside", "a/b"}) {
-        EXPECT_EQ("", s.saveAs(refused));  // nothing where the name points
-        EXPECT_EQ(Outcome::Kind::refusedName, s.controller->lastOutcome().kind) << refused;
-    }
+    EXPECT_EQ("test.xml", s.controller->openProfileName());
+    for (const char* refused : {"", ".", "..", "../outside", "a/b"})
+        EXPECT_EQ(Outcome::Kind::refusedName, s.save(refused).kind) << refused;
+    EXPECT_EQ(3u, entryCount(s.home.profileFolder()));  // Talk, Old, test.xml
 
     // Removal: the selected profile's file only; without a trash it is deleted.
     s.form.popupFMLEProfileNames.selectItemWithTitle("Talk");
@@ -318,19 +220,6 @@ TEST(ProfileCatalogue, NamesEveryEntryInListingOrder) {
     EXPECT_EQ(std::nullopt, none.controller->fmleProfiles());
     fs::create_directories(none.home.profileFolder());
     EXPECT_EQ(std::nullopt, Tolvane(none.form, none.devices).fmleProfiles());
-}
-
-TEST(RoundTrip, RealisticProfilesSurviveAnUnchangedSaveAndASecondOne) {
-    const std::string service = fixture("service-generated.xml");
-    for (const auto& [name, bytes] :
-         {std::pair{"card", fixture("fmle-capture-card.xml")}, std::pair{"service", service},
-          std::pair{"service16", utf16(service)}}) {
-        Store s({{std::string(name) + ".xml", bytes}});
-        const std::string saved = s.saveAs("copy");
-        EXPECT_EQ(canonical(bytes), canonical(saved)) << name;
-        EXPECT_EQ(bytes.substr(0, 4), saved.substr(0, 4)) << name;  // encoding and mark kept
-        EXPECT_EQ(saved, s.saveAs("again")) << name;
-    }
 }
 
 TEST(RoundTrip, KeptValuesShowAndBelongToTheLoadedProfile) {
