@@ -49,8 +49,8 @@ class FileOps {
     virtual int fcopyfile(int from, int to, unsigned flags);
 #endif
 
-    // Moves a file to the desktop's trash. The core has no trash: -1 with ENOTSUP; the window
-    // supplies one.
+    // Moves a file to the desktop's trash. -1 with ENOTSUP where there is no trash (the core has
+    // none; the window supplies one), with another errno where moving it there failed.
     virtual int moveToTrash(const std::string& path);
 };
 

@@ -443,6 +443,8 @@ Outcome removeFile(FileOps& ops, const std::string& path) {
     if (ops.lstat(path, &info) != 0) return Outcome::fromErrno(errno, path);
     if (S_ISDIR(info.st_mode)) return outcomeOf(Outcome::Kind::notAFile, path, EISDIR);
     if (ops.moveToTrash(path) == 0) return outcomeOf(Outcome::Kind::trashed, path);
+    // Deleted only where there is no trash at all; a trash that failed keeps the file.
+    if (errno != ENOTSUP) return outcomeOf(Outcome::Kind::trashFailed, path, errno);
     if (ops.unlink(path) != 0) return Outcome::fromErrno(errno, path);
     return outcomeOf(Outcome::Kind::deleted, path);
 }

@@ -45,8 +45,9 @@ std::optional<std::vector<std::string>> listFolder(FileOps& ops, const std::stri
 [[nodiscard]] Outcome replaceWithBackup(FileOps& ops, const std::string& path,
                                         const std::string& backupPath, std::string_view bytes);
 
-// Moves a file to the trash where the FileOps has one (trashed), else deletes it (deleted). A
-// symlink is removed itself, a folder is refused (notAFile).
+// Moves a file to the trash where the FileOps has one (trashed), deletes it where there is no
+// trash (deleted), and keeps it where moving it to the trash failed (trashFailed, with the
+// errno). A symlink is removed itself, a folder is refused (notAFile).
 [[nodiscard]] Outcome removeFile(FileOps& ops, const std::string& path);
 
 // Removes the temporary files that saves killed midway left in a folder: regular files named

@@ -119,7 +119,11 @@ TEST(SafeFile, AReplacedFileKeepsItsIdentityAndNeverWidensAccess) {
 
 // A file layer with a trash, that collects the permission bits files have while written.
 struct Desktop : FileOps {
-    int moveToTrash(const std::string& path) override { return rename(path, path + ".trashed"); }
+    int moveToTrash(const std::string& path) override {
+        if (trashError != 0) return errno = trashError, -1;
+        return rename(path, path + ".trashed");
+    }
+    int trashError = 0;  // ENOTSUP: no trash
     ssize_t write(int fd, const void* data, size_t size) override {
         struct stat info {};
         modes |= fstat(fd, &info) == 0 ? info.st_mode & 0777 : 0777;
@@ -143,6 +147,16 @@ TEST(SafeFile, SavesAnyNameTheFolderCanHoldPrivatelyAndRemovesToTheTrash) {
     EXPECT_EQ(Kind::trashed, removeFile(desktop, secret).kind);
     EXPECT_EQ("secret", readFile(secret + ".trashed"));
     EXPECT_EQ(3u, entryCount(f.home.path()));
+
+    // Deleted only where there is no trash at all; a trash that fails keeps the file.
+    for (const int error : {EIO, EXDEV, ENOTSUP}) {
+        const std::string file = f.put("kept.xml", "kept");
+        desktop.trashError = error;
+        const Outcome outcome = removeFile(desktop, file);
+        EXPECT_EQ(error == ENOTSUP ? Kind::deleted : Kind::trashFailed, outcome.kind) << error;
+        EXPECT_EQ(error == ENOTSUP ? 0 : error, outcome.error);
+        EXPECT_EQ(error != ENOTSUP, fs::exists(file)) << error;
+    }
 }
 
 std::string temporaryName(pid_t pid, const char* random, const char* format = "%08x") {
