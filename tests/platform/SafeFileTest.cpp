@@ -244,5 +244,44 @@ TEST(Backup, HoldsThePreviousFileAndNeverAGap) {
     }
 }
 
+// How many renames a save made; each must come after the flush of the data it renames, and be
+// flushed in its folder before the next one.
+int durableRenames(const std::vector<FailingFileOps::Logged>& log) {
+    int renames = 0;
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        if (log[i].call != "rename") continue;
+        ++renames;
+        bool written = false, flushed = false;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (log[j].path != log[i].from) continue;
+            if (log[j].call == "write") written = true, flushed = false;
+            if (log[j].call == "fsync") flushed = true;
+        }
+        EXPECT_TRUE(flushed || !written) << "data of " << log[i].from;
+        const std::string folder = fs::path(log[i].path).parent_path().string();
+        bool folderFlushed = false;
+        for (std::size_t j = i + 1; j < log.size() && log[j].call != "rename"; ++j)
+            folderFlushed = folderFlushed || (log[j].call == "fsync" && log[j].path == folder);
+        EXPECT_TRUE(folderFlushed) << "folder of " << log[i].path;
+    }
+    return renames;
+}
+
+TEST(SafeFile, DataReachesTheDiskBeforeItsRenameAndTheRenameBeforeTheNext) {
+    const auto renames = [](auto save, bool copyBackup = false) {
+        Prefs p;
+        FailingFileOps ops;
+        if (copyBackup) ops.failOnPath(FailingFileOps::Call::link, "/.tolvane-", EXDEV);
+        EXPECT_TRUE(save(p, ops).ok());
+        return durableRenames(ops.log());
+    };
+    EXPECT_EQ(1, renames([](Prefs& p, FileOps& ops) { return replaceFile(ops, p.file, "new"); }));
+    EXPECT_EQ(1, renames([](Prefs& p, FileOps& ops) {
+                  return replaceFile(ops, p.path("new.xml"), "new");
+              }));
+    EXPECT_EQ(2, renames([](Prefs& p, FileOps& ops) { return p.save(ops); }));
+    EXPECT_EQ(2, renames([](Prefs& p, FileOps& ops) { return p.save(ops); }, true));
+}
+
 }  // namespace
 }  // namespace tolvane
