@@ -28,10 +28,11 @@ std::string profilePath(const std::string& folder, const std::string& name) {
 
 std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
                                                             const std::string& folder) {
-    auto names = listFolder(ops, folder);
-    if (!names || names->empty()) return std::nullopt;
-    for (std::string& name : *names)
-        name = profileNameOf(name);
+    const auto entries = listFolder(ops, folder);
+    if (!entries || entries->empty()) return std::nullopt;
+    std::vector<std::string> names;
+    for (const FolderEntry& entry : *entries)
+        names.push_back(profileNameOf(entry.name));
     return names;
 }
 

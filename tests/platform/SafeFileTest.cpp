@@ -1,5 +1,7 @@
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -167,23 +169,29 @@ std::string temporaryName(pid_t pid, const char* random, const char* format = "%
 
 TEST(SafeFile, StaleTemporariesGoAndNothingElse) {
     Folder f;
-    const pid_t gone = ::fork();
-    if (gone == 0) ::_exit(0);
-    ::waitpid(gone, nullptr, 0);
-    const std::string stale = temporaryName(gone, "0123abcd");
+    // A file no one holds locked is stale whatever pid its name gives: ours, or none there is.
+    const std::string stale = temporaryName(::getpid(), "0123abcd");
     f.put(stale, "interrupted");
+    f.put(temporaryName(0, "0123abce"), "interrupted");
+    // One a live save holds, in a process whose pid is not ours to see.
+    const std::string live = f.put(temporaryName(0x7ffffffe, "0123abcf"), "being written");
+    const int held = ::open(live.c_str(), O_RDONLY);
+    ASSERT_EQ(0, ::flock(held, LOCK_SH));
     for (const std::string& nearMiss :
-         {temporaryName(::getpid(), "0123abcd"), temporaryName(::getppid(), "0123abcd"),
-          stale + "0", "_" + stale.substr(1), temporaryName(gone, "0123ABCD"),
-          temporaryName(gone, "0123abcd", "%08X"), temporaryName(gone, "0123abcd", "%x"),
-          temporaryName(0, "0123abcd"), ".Talk.xml.tolvane-" + std::to_string(gone) + "-0"})
-        f.put(nearMiss, "not a stale temporary");
-    fs::create_symlink(f.path(stale), f.path(temporaryName(gone, "0123abcf")));
+         {stale + "0", "_" + stale.substr(1), temporaryName(1, "0123ABCD"),
+          temporaryName(0xabc, "0123abcd", "%08X"), temporaryName(0xabc, "0123abcd", "%x"),
+          std::string(".Talk.xml.tolvane-1-0")})
+        f.put(nearMiss, "not a temporary");
+    fs::create_symlink(f.path(stale), f.path(temporaryName(1, "0123abc0")));
+    fs::create_directory(f.path(temporaryName(1, "0123abc1")));
     const std::size_t entries = entryCount(f.home.path());
 
-    EXPECT_EQ(1u, removeStaleTemporaries(f.ops, f.home.path().string()));
+    EXPECT_EQ(2u, removeStaleTemporaries(f.ops, f.home.path().string()));
     EXPECT_FALSE(fs::exists(f.path(stale)));
-    EXPECT_EQ(entries - 1, entryCount(f.home.path()));
+    EXPECT_EQ(entries - 2, entryCount(f.home.path()));
+    ::close(held);  // its save was killed
+    EXPECT_EQ(1u, removeStaleTemporaries(f.ops, f.home.path().string()));
+    EXPECT_FALSE(fs::exists(live));
 }
 
 // A preference file and its backup, both with their content before the save.
@@ -242,6 +250,38 @@ TEST(Backup, HoldsThePreviousFileAndNeverAGap) {
         EXPECT_EQ(2u, entryCount(p.home.path()));
         if (!failing.failed()) break;
     }
+}
+
+TEST(SafeFile, OtherProcessesAtAnyMomentOfASaveLeaveItWhole) {
+    // Another program starting up sweeps the folder before the n-th call of the save.
+    for (int n = 1;; ++n) {
+        SCOPED_TRACE(n);
+        Prefs p;
+        FailingFileOps ops;
+        int calls = 0;
+        ops.before = [&](std::string_view, const std::string&) {
+            if (++calls == n) removeStaleTemporaries(p.ops, p.home.path().string());
+        };
+        EXPECT_EQ(Kind::saved, p.save(ops).kind);
+        EXPECT_EQ("new", readFile(p.file));
+        EXPECT_EQ("old", readFile(p.backup));
+        EXPECT_EQ(2u, entryCount(p.home.path()));
+        if (calls < n) break;
+    }
+
+    // Another one has just made the backup a link to the file: renaming a link to it over the
+    // backup then does nothing, and must not leave the link's temporary name behind.
+    Prefs p;
+    FailingFileOps ops;
+    ops.before = [&](std::string_view call, const std::string& path) {
+        if (call != "rename" || path != p.backup || fs::equivalent(p.file, p.backup)) return;
+        fs::remove(p.backup);
+        fs::create_hard_link(p.file, p.backup);
+    };
+    EXPECT_EQ(Kind::saved, p.save(ops).kind);
+    EXPECT_EQ("new", readFile(p.file));
+    EXPECT_EQ("old", readFile(p.backup));
+    EXPECT_EQ(2u, entryCount(p.home.path()));
 }
 
 // How many renames a save made; each must come after the flush of the data it renames, and be

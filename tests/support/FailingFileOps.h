@@ -83,6 +83,9 @@ class FailingFileOps : public FileOps {
     int fsetxattr(int fd, const std::string& name, const void* value, size_t size) override {
         return fails(Call::xattr, "fsetxattr", fd) ? -1 : FileOps::fsetxattr(fd, name, value, size);
     }
+    int flock(int fd, int operation) override {
+        return fails(Call::other, "flock", fd) ? -1 : FileOps::flock(fd, operation);
+    }
 
   private:
     // Logs and counts the call; true, with errno set, when it must fail.
