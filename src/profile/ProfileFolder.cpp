@@ -12,28 +12,8 @@ constexpr std::size_t kMaxProfileBytes = std::size_t{64} << 20;
 
 }  // namespace
 
-std::string profileNameOf(const std::string& entry) {
-    const auto dot = entry.rfind('.');
-    return dot == std::string::npos || dot == 0 ? entry : entry.substr(0, dot);
-}
-
-bool isAcceptableProfileName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
-}
-
 std::string profilePath(const std::string& folder, const std::string& name) {
     return folder + "/" + name + ".xml";
-}
-
-std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
-                                                            const std::string& folder) {
-    const auto entries = listFolder(ops, folder);
-    if (!entries || entries->empty()) return std::nullopt;
-    std::vector<std::string> names;
-    for (const FolderEntry& entry : *entries)
-        names.push_back(profileNameOf(entry.name));
-    return names;
 }
 
 std::unique_ptr<ProfileDocument> openFMLEProfile(FileOps& ops, const std::string& folder,

@@ -7,6 +7,7 @@
 
 #include "platform/FileOps.h"
 #include "platform/Outcome.h"
+#include "profile/ProfileCatalogue.h"
 #include "profile/ProfileDocument.h"
 
 // FMLE's profile folder: which profiles it holds, and reading, writing and removing their files.
@@ -15,16 +16,9 @@ namespace tolvane::profile {
 inline constexpr const char* kProfileFolder =
     "~/Library/Application Support/Adobe/Flash Media Live Encoder 3.2";
 
-// A profile name from a folder entry: the name less its extension, unless its only dot leads it.
-std::string profileNameOf(const std::string& entry);
-// Whether a name can be saved under: not empty, no "/" or NUL, not "." or "..".
-bool isAcceptableProfileName(const std::string& name);
 // The file of the profile with this name.
 std::string profilePath(const std::string& folder, const std::string& name);
 
-// One name per folder entry, in listing order; nothing for a missing, unlistable or empty folder.
-std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
-                                                            const std::string& folder);
 // The profile's document, or nothing when its file is missing, no regular file, or no XML.
 std::unique_ptr<ProfileDocument> openFMLEProfile(FileOps& ops, const std::string& folder,
                                                  const std::string& name);

@@ -1,0 +1,77 @@
+// The profile catalogue: which entries of the folder are profiles, and in what order.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "controller/Tolvane.h"
+#include "platform/SafeFile.h"
+#include "profile/ProfileCatalogue.h"
+#include "support/TempHome.h"
+
+namespace tolvane {
+namespace {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+
+// A file layer whose listing gives no types, as some file systems do; keeps what it listed.
+struct Untyped : FileOps {
+    int readFolder(const std::string& path, std::vector<FolderEntry>& entries) override {
+        listed.push_back(path);
+        const int result = FileOps::readFolder(path, entries);
+        for (FolderEntry& entry : entries)
+            entry.type = EntryType::unknown;
+        return result;
+    }
+    Texts listed;
+};
+
+struct Started {
+    explicit Started(FileOps& ops) : controller(form, devices, ops) {
+        controller.awakeFromNib();
+        controller.applicationDidFinishLaunching();
+    }
+    Form form = standardForm();
+    FixedCaptureDevices devices;
+    Tolvane controller;
+};
+
+TEST(ProfileCatalogue, HoldsProfilesOnlyInOneOrderOnEveryFileSystem) {
+    testing::TempHome home;
+    const fs::path folder = home.profileFolder();
+    // "Éclair" composed, "écrin" decomposed.
+    const std::string eclair = "\303\211clair", ecrin = "e\314\201crin";
+    for (const std::string& file :
+         Texts{"b.xml", "a.xml", "A.xml", "a.b.xml", "zebra.xml", "Zo\xC3\xAB.xml", "Zo\xEB.xml",
+               eclair + ".xml", ecrin + ".xml", "notes.txt", "plain", ".hidden.xml", "._b.xml",
+               ".xml", "shout.XML"})
+        home.write(folder / file, "x");
+    fs::create_directory(folder / "folder.xml");
+    ::mkfifo((folder / "fifo.xml").c_str(), 0600);
+    fs::create_symlink("b.xml", folder / "link.xml");
+    fs::create_symlink("folder.xml", folder / "to-folder.xml");
+    fs::create_symlink("missing.xml", folder / "dangling.xml");
+    // Case folded, then by code point; names equal but for case by their bytes. A name that is
+    // not UTF-8 is listed all the same.
+    const Texts expected{"A",     "a",          "a.b",    "b",    "link",
+                         "zebra", "Zo\xC3\xAB", "Zo\xEB", eclair, ecrin};
+
+    FileOps typed;
+    Untyped untyped;
+    for (FileOps* ops : {&typed, static_cast<FileOps*>(&untyped)}) {
+        EXPECT_EQ(expected, profile::collectFMLEProfiles(*ops, folder.string()));
+        Started s(*ops);
+        EXPECT_EQ(expected, s.form.popupFMLEProfileNames.itemTitles());
+        EXPECT_EQ("A", s.form.popupFMLEProfileNames.title());
+    }
+
+    testing::TempHome empty;
+    EXPECT_EQ(std::nullopt, profile::collectFMLEProfiles(typed, empty.profileFolder().string()));
+    empty.write(empty.profileFolder() / "notes.txt", "x");
+    EXPECT_EQ(std::nullopt, profile::collectFMLEProfiles(typed, empty.profileFolder().string()));
+    EXPECT_EQ(std::nullopt, profile::collectFMLEProfiles(typed, (folder / "b.xml").string()));
+}
+
+}  // namespace
+}  // namespace tolvane
