@@ -9,6 +9,7 @@
 #include "platform/FileOps.h"
 #include "platform/Home.h"
 #include "platform/SafeFile.h"
+#include "profile/ProfileCatalogue.h"
 #include "profile/ProfileFolder.h"
 #include "profile/ProfileMapping.h"
 #include "rules/AudioRules.h"
@@ -71,9 +72,13 @@ void Tolvane::awakeFromNib() {
 
     loadCamTwistProfile();
 
-    form_.popupFMLEProfileNames.removeAllItems();
-    if (fmleProfiles_) form_.popupFMLEProfileNames.addItemsWithTitles(*fmleProfiles_);
-    markFirstItem(form_.popupFMLEProfileNames);
+    {
+        // A long catalogue reaches the window in one notice.
+        const PopUpList::Batch fill(form_.popupFMLEProfileNames);
+        form_.popupFMLEProfileNames.removeAllItems();
+        if (fmleProfiles_) form_.popupFMLEProfileNames.addItemsWithTitles(*fmleProfiles_);
+        markFirstItem(form_.popupFMLEProfileNames);
+    }
 
     setSyncFrameRate(false);
     setSyncVideoSize(false);
@@ -225,9 +230,11 @@ void Tolvane::setValue(const std::optional<std::string>& value, const std::strin
 
 std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() {
     fmleProfilePath_ = expandTilde(profile::kProfileFolder);
-    // What a save killed midway left behind is no profile.
-    removeStaleTemporaries(*fileOps_, fmleProfilePath_);
-    return profile::collectFMLEProfiles(*fileOps_, fmleProfilePath_);
+    // One listing serves both: what a save killed midway left behind is no profile.
+    const auto entries = listFolder(*fileOps_, fmleProfilePath_);
+    if (!entries) return std::nullopt;
+    removeStaleTemporaries(*fileOps_, fmleProfilePath_, *entries);
+    return profile::catalogueOf(*fileOps_, fmleProfilePath_, *entries);
 }
 
 void Tolvane::fmleProfileSelected(const PopUpList& sender) {

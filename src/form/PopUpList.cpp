@@ -4,12 +4,25 @@
 
 namespace tolvane {
 
+PopUpList::Batch::~Batch() {
+    if (--list_.held_ > 0 || !list_.changedWhileHeld_) return;
+    list_.changedWhileHeld_ = false;
+    list_.notifyChanged();
+}
+
+void PopUpList::changed() {
+    if (held_ > 0)
+        changedWhileHeld_ = true;
+    else
+        notifyChanged();
+}
+
 void PopUpList::removeAllItems() {
     items_.clear();
     indexByTitle_.clear();
     selected_ = -1;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::removeIndex(std::size_t index) {
@@ -36,7 +49,7 @@ void PopUpList::addItemWithTitle(const std::string& title, int tag) {
     items_.emplace_back(title, tag);
     if (wasEmpty) selected_ = 0;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
@@ -66,7 +79,7 @@ void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
     reindexFrom(0);
     selected_ = wasEmpty ? 0 : selected;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 std::vector<std::string> PopUpList::itemTitles() const {
@@ -122,7 +135,7 @@ void PopUpList::selectItemWithTag(int tag) {
 
 void PopUpList::selectItemAtIndex(int index) {
     selected_ = itemAtIndex(index) ? index : -1;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::selectOrKeepItemWithTitle(const std::optional<std::string>& title) {
@@ -138,7 +151,7 @@ void PopUpList::selectOrKeepItemWithTitle(const std::optional<std::string>& titl
     items_.emplace_back(*title, choice::kNone).kept_ = true;
     selected_ = numberOfItems() - 1;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::removeKeptItems() {
@@ -150,7 +163,7 @@ void PopUpList::removeKeptItems() {
     }
     if (!removed) return;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::setItemHidden(int index, bool hidden) {
@@ -158,13 +171,13 @@ void PopUpList::setItemHidden(int index, bool hidden) {
     auto& item = items_[static_cast<std::size_t>(index)];
     if (item.hidden_ == hidden) return;
     item.hidden_ = hidden;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::setItemState(int index, bool on) {
     if (index < 0 || index >= numberOfItems()) return;
     items_[static_cast<std::size_t>(index)].state_ = on;
-    notifyChanged();
+    changed();
 }
 
 std::optional<TitleTagDictionary> titleTagDictionary(const PopUpList& list) {

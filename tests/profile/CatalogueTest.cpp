@@ -73,5 +73,22 @@ TEST(ProfileCatalogue, HoldsProfilesOnlyInOneOrderOnEveryFileSystem) {
     EXPECT_EQ(std::nullopt, profile::collectFMLEProfiles(typed, (folder / "b.xml").string()));
 }
 
+TEST(ProfileCatalogue, IsListedOnceAtStartAndShownInOneNotice) {
+    testing::TempHome home;
+    home.write(home.profileFolder() / "Talk.xml", testing::fixture("vp6-utf8.xml"));
+    const fs::path stale = home.write(home.profileFolder() / ".tolvane-00000001-0123abcd", "x");
+    Untyped ops;
+    Form form = standardForm();
+    int notices = 0;
+    form.popupFMLEProfileNames.subscribe([&notices] { ++notices; });
+    FixedCaptureDevices devices;
+    Tolvane controller(form, devices, ops);
+    controller.awakeFromNib();
+    EXPECT_EQ(1, std::count(ops.listed.begin(), ops.listed.end(), home.profileFolder().string()));
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_EQ(1, notices);
+    EXPECT_EQ((Texts{"Talk"}), form.popupFMLEProfileNames.itemTitles());
+}
+
 }  // namespace
 }  // namespace tolvane
