@@ -244,6 +244,7 @@ void Tolvane::fmleProfileSelected(const PopUpList& sender) {
 void Tolvane::loadFMLEProfile(const std::string& name) {
     currentFMLEProfile_.reset();
     currentFMLEProfile_ = profile::openFMLEProfile(*fileOps_, fmleProfilePath_, name);
+    openProfileName_ = currentFMLEProfile_ ? std::optional(name) : std::nullopt;
     if (!currentFMLEProfile_) return;
     otherOutputSizes_ =
         profile::loadFMLEProfile(*currentFMLEProfile_, form_, *this,
@@ -268,7 +269,8 @@ void Tolvane::setAspectRatio(bool preserve, XmlNode root) {
 }
 
 void Tolvane::fmleSaveProfile() {
-    const std::string name = form_.txtfldNewProfileName.stringValue();
+    const std::string name =
+        profile::profileFileName(fmleProfiles_, form_.txtfldNewProfileName.stringValue());
     const std::string path = profile::profilePath(fmleProfilePath_, name);
     if (!isAcceptableProfileName(name)) {
         lastOutcome_ = {Outcome::Kind::refusedName, 0, path, {}};
@@ -286,6 +288,14 @@ void Tolvane::fmleSaveProfile() {
     }
     lastOutcome_ =
         profile::saveFMLEProfile(*fileOps_, fmleProfilePath_, name, *currentFMLEProfile_);
+}
+
+std::optional<std::string> Tolvane::profileReplacedBy(const std::string& name) const {
+    if (!isAcceptableProfileName(name)) return std::nullopt;
+    const std::string file = profile::profileFileName(fmleProfiles_, name);
+    if (openProfileName_ && profile::sameProfileName(file, *openProfileName_)) return std::nullopt;
+    if (!exists(*fileOps_, profile::profilePath(fmleProfilePath_, file))) return std::nullopt;
+    return file;
 }
 
 void Tolvane::removeFMLEProfile() {

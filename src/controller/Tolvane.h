@@ -140,6 +140,14 @@ class Tolvane final : private PropertyHolder {
     bool rebuildProfile();
     void setAspectRatio(bool preserve, XmlNode root);
     void fmleSaveProfile();
+    // The name of the profile the document came from.
+    std::optional<std::string> openProfileName() const {
+        return openProfileName_;
+    }
+    // The name of an existing profile, other than the open one, whose file a save under this
+    // name would replace (a listed name equal to it under Unicode NFC, or the name itself), so
+    // that the window can ask first.
+    std::optional<std::string> profileReplacedBy(const std::string& name) const;
     void removeFMLEProfile();
     // Whether fmleSaveProfile() would write under this name: not empty, no "/" or NUL, not "."
     // or "..".
@@ -186,6 +194,7 @@ class Tolvane final : private PropertyHolder {
     std::string fmleProfilePath_;
     std::string camTwistPrefPath_;
     std::unique_ptr<ProfileDocument> currentFMLEProfile_;
+    std::optional<std::string> openProfileName_;
     // Of a profile's several output sizes, those after the one the form shows.
     std::string otherOutputSizes_;
     std::unique_ptr<PlistDictionary> camTwistPrefs_;

@@ -1,4 +1,5 @@
-// The profile catalogue: which entries of the folder are profiles, and in what order.
+// The profile catalogue: which entries of the folder are profiles, in what order, and which
+// profile a typed name means.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -14,6 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
+
+// "Café" as typed, and as macOS gives the name of a file back: decomposed.
+const std::string kComposed = "Caf\xC3\xA9", kDecomposed = "Cafe\xCC\x81";
 
 // A file layer whose listing gives no types, as some file systems do; keeps what it listed.
 struct Untyped : FileOps {
@@ -88,6 +92,40 @@ TEST(ProfileCatalogue, IsListedOnceAtStartAndShownInOneNotice) {
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_EQ(1, notices);
     EXPECT_EQ((Texts{"Talk"}), form.popupFMLEProfileNames.itemTitles());
+}
+
+TEST(ProfileCatalogue, ATypedNameMeansTheProfileItEqualsUnderNfc) {
+    using profile::profileFileName;
+    const auto listed = [](Texts names) { return std::optional<Texts>(std::move(names)); };
+    EXPECT_EQ(kDecomposed, profileFileName(listed({"Talk", kDecomposed}), kComposed));
+    EXPECT_EQ(kComposed, profileFileName(listed({kDecomposed, kComposed}), kComposed));
+    EXPECT_EQ(kComposed, profileFileName(listed({"caf\xC3\xA9"}), kComposed));  // case counts
+    EXPECT_EQ("Zo\xEB", profileFileName(listed({"Zo\xC3\xAB"}), "Zo\xEB"));     // not UTF-8
+    EXPECT_EQ(kComposed, profileFileName(std::nullopt, kComposed));
+
+    // In a started program: the window asks before a save replaces another profile.
+    testing::TempHome home;
+    const fs::path folder = home.profileFolder();
+    home.write(folder / (kDecomposed + ".xml"), testing::fixture("vp6-utf8.xml"));
+    home.write(folder / "Talk.xml", testing::fixture("vp6-utf8.xml"));
+    home.write(folder / "Gone.xml", testing::fixture("vp6-utf8.xml"));
+    FileOps ops;
+    Started s(ops);
+    s.controller.loadFMLEProfile("Talk");
+    fs::remove(folder / "Gone.xml");
+    home.write(folder / "Later.xml", "x");  // saved after the start: not listed
+    EXPECT_EQ(kDecomposed, s.controller.profileReplacedBy(kComposed));
+    EXPECT_EQ("Later", s.controller.profileReplacedBy("Later"));
+    for (const char* name : {"Talk", "Gone", "New", "", "../Talk"})
+        EXPECT_EQ(std::nullopt, s.controller.profileReplacedBy(name)) << name;
+
+    // Saving under the composed name writes the listed file, and makes no second one.
+    s.form.txtfldNewProfileName.setStringValue(kComposed);
+    s.controller.fmleSaveProfile();
+    EXPECT_EQ(Outcome::Kind::saved, s.controller.lastOutcome().kind);
+    EXPECT_EQ(s.controller.currentFMLEProfile()->serialize(),
+              testing::readFile(folder / (kDecomposed + ".xml")));
+    EXPECT_FALSE(fs::exists(folder / (kComposed + ".xml")));
 }
 
 }  // namespace
