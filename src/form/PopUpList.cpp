@@ -54,6 +54,23 @@ void PopUpList::addItemWithTitle(const std::string& title, int tag) {
 
 void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
     if (titles.empty()) return;
+    if (items_.empty()) {
+        // An empty list filled with distinct titles, as the profile catalogue is: one map.
+        items_.reserve(titles.size());
+        indexByTitle_.reserve(titles.size());
+        for (const std::string& title : titles) {
+            if (!indexByTitle_.try_emplace(title, items_.size()).second) break;
+            items_.emplace_back(title, 0);
+        }
+        if (items_.size() == titles.size()) {
+            selected_ = 0;
+            ++revision_;
+            changed();
+            return;
+        }
+        items_.clear();  // a title repeats
+        indexByTitle_.clear();
+    }
     const bool wasEmpty = items_.empty();
     // Same result as adding one by one: each title ends up where its last occurrence is. Done in
     // one pass so that a long catalogue fills in linear time.

@@ -311,6 +311,8 @@ std::optional<std::vector<FolderEntry>> listFolder(FileOps& ops, const std::stri
 
 bool isRegularFile(FileOps& ops, const std::string& folder, const FolderEntry& entry) {
     EntryType type = entry.type;
+    if (type == EntryType::regular) return true;
+    if (type != EntryType::unknown && type != EntryType::symlink) return false;
     struct stat info {};
     const std::string path = folder + "/" + entry.name;
     if (type == EntryType::unknown) {

@@ -3,9 +3,7 @@
 #include <utf8proc.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
-#include <tuple>
+#include <array>
 
 #include "platform/SafeFile.h"
 
@@ -19,15 +17,25 @@ bool isAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// The text as utf8proc maps it with these options; nothing when it is not UTF-8.
+// The text as utf8proc maps it with these options; nothing when it is not UTF-8. Names are
+// short: decomposed once into a buffer on the stack where they fit.
 std::optional<std::string> mapped(std::string_view text, int options) {
-    utf8proc_uint8_t* out = nullptr;
-    const utf8proc_ssize_t size = utf8proc_map(
-        reinterpret_cast<const utf8proc_uint8_t*>(text.data()),
-        static_cast<utf8proc_ssize_t>(text.size()), &out, static_cast<utf8proc_option_t>(options));
-    const std::unique_ptr<utf8proc_uint8_t, decltype(&std::free)> owned(out, &std::free);
-    if (size < 0) return std::nullopt;
-    return std::string(reinterpret_cast<const char*>(out), static_cast<std::size_t>(size));
+    const auto how = static_cast<utf8proc_option_t>(options);
+    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
+    const auto size = static_cast<utf8proc_ssize_t>(text.size());
+    constexpr utf8proc_ssize_t kOnStack = 256;
+    std::array<utf8proc_int32_t, kOnStack + 1> small;  // re-encoding ends with a NUL byte
+    std::vector<utf8proc_int32_t> large;
+    utf8proc_int32_t* points = small.data();
+    utf8proc_ssize_t length = utf8proc_decompose(bytes, size, points, kOnStack, how);
+    if (length > kOnStack) {
+        large.resize(static_cast<std::size_t>(length) + 1);
+        points = large.data();
+        length = utf8proc_decompose(bytes, size, points, length, how);
+    }
+    if (length >= 0) length = utf8proc_reencode(points, length, how);  // composes, in place
+    if (length < 0) return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(points), static_cast<std::size_t>(length));
 }
 
 std::optional<std::string> nfc(std::string_view text) {
@@ -66,28 +74,29 @@ bool sameProfileName(std::string_view a, std::string_view b) {
 
 std::optional<std::vector<std::string>> catalogueOf(FileOps& ops, const std::string& folder,
                                                     const std::vector<FolderEntry>& entries) {
-    struct Profile {
-        std::string key, name;
+    const auto nameOf = [](const std::string& file) {
+        return std::string_view(file).substr(0, file.size() - kExtension.size());
     };
-    std::vector<Profile> profiles;
-    for (const FolderEntry& entry : entries) {
-        const std::string& file = entry.name;
+    // Each key built once, sorted with the index of its entry.
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string& file = entries[i].name;
         // A leading dot also leaves out macOS's "._" files, which hold another file's metadata.
         if (file.size() <= kExtension.size() || file.front() == '.' ||
-            !file.ends_with(kExtension) || !isRegularFile(ops, folder, entry))
+            !file.ends_with(kExtension) || !isRegularFile(ops, folder, entries[i]))
             continue;
-        std::string name = file.substr(0, file.size() - kExtension.size());
-        profiles.push_back({sortKeyOf(name), std::move(name)});
+        keys.emplace_back(sortKeyOf(nameOf(file)), i);
     }
-    if (profiles.empty()) return std::nullopt;
+    if (keys.empty()) return std::nullopt;
     // Names equal but for case (on a case-sensitive disk) keep one order too.
-    std::sort(profiles.begin(), profiles.end(), [](const Profile& a, const Profile& b) {
-        return std::tie(a.key, a.name) < std::tie(b.key, b.name);
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        if (const int order = a.first.compare(b.first)) return order < 0;
+        return nameOf(entries[a.second].name) < nameOf(entries[b.second].name);
     });
     std::vector<std::string> names;
-    names.reserve(profiles.size());
-    for (Profile& profile : profiles)
-        names.push_back(std::move(profile.name));
+    names.reserve(keys.size());
+    for (const auto& key : keys)
+        names.emplace_back(nameOf(entries[key.second].name));
     return names;
 }
 

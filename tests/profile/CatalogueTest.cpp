@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "controller/Tolvane.h"
@@ -19,13 +20,15 @@ using Texts = std::vector<std::string>;
 // "Café" as typed, and as macOS gives the name of a file back: decomposed.
 const std::string kComposed = "Caf\xC3\xA9", kDecomposed = "Cafe\xCC\x81";
 
-// A file layer whose listing gives no types, as some file systems do; keeps what it listed.
+// A file layer whose listing gives no types, as some file systems do, and the other order;
+// keeps what it listed.
 struct Untyped : FileOps {
     int readFolder(const std::string& path, std::vector<FolderEntry>& entries) override {
         listed.push_back(path);
         const int result = FileOps::readFolder(path, entries);
         for (FolderEntry& entry : entries)
             entry.type = EntryType::unknown;
+        std::reverse(entries.begin(), entries.end());
         return result;
     }
     Texts listed;
