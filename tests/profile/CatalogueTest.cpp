@@ -87,7 +87,8 @@ TEST(ProfileCatalogue, IsListedOnceAtStartAndShownInOneNotice) {
     Untyped ops;
     Form form = standardForm();
     int notices = 0;
-    form.popupFMLEProfileNames.subscribe([&notices] { ++notices; });
+    [[maybe_unused]] const auto subscription =
+        form.popupFMLEProfileNames.subscribe([&notices] { ++notices; });
     FixedCaptureDevices devices;
     Tolvane controller(form, devices, ops);
     controller.awakeFromNib();
