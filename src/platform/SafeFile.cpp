@@ -348,9 +348,8 @@ int StagedFile::claim(int fd) {
     // Shared, as the temporary names of several saves may be links to one file (a backup's); a
     // sweep asks for it exclusively.
     const bool locked = ops_.flock(fd, LOCK_SH | LOCK_NB) == 0;
-    if (!locked && errno == EWOULDBLOCK) {  // a sweep holds it, and removes it
-        pending_ = false;
-        release();
+    if (!locked && errno == EWOULDBLOCK) {  // a sweep holds it: give it up
+        discard();
         return EAGAIN;
     }
     // Without locks on this file system the save goes on; a sweep cannot lock the file either,

@@ -269,19 +269,30 @@ TEST(SafeFile, OtherProcessesAtAnyMomentOfASaveLeaveItWhole) {
         if (calls < n) break;
     }
 
+    const auto check = [](auto act) {
+        Prefs p;
+        FailingFileOps ops;
+        ops.before = [&](std::string_view call, const std::string& path) { act(p, call, path); };
+        EXPECT_EQ(Kind::saved, p.save(ops).kind);
+        EXPECT_EQ("new", readFile(p.file));
+        EXPECT_EQ("old", readFile(p.backup));
+        EXPECT_EQ(2u, entryCount(p.home.path()));
+    };
+    // A sweep holds the new temporary file when the save comes to lock it.
+    int swept = -1;
+    check([&](Prefs&, std::string_view call, const std::string& path) {
+        if (call != "flock" || swept >= 0) return;
+        swept = ::open(path.c_str(), O_RDONLY);
+        ::flock(swept, LOCK_EX);
+    });
+    ::close(swept);
     // Another one has just made the backup a link to the file: renaming a link to it over the
     // backup then does nothing, and must not leave the link's temporary name behind.
-    Prefs p;
-    FailingFileOps ops;
-    ops.before = [&](std::string_view call, const std::string& path) {
+    check([](Prefs& p, std::string_view call, const std::string& path) {
         if (call != "rename" || path != p.backup || fs::equivalent(p.file, p.backup)) return;
         fs::remove(p.backup);
         fs::create_hard_link(p.file, p.backup);
-    };
-    EXPECT_EQ(Kind::saved, p.save(ops).kind);
-    EXPECT_EQ("new", readFile(p.file));
-    EXPECT_EQ("old", readFile(p.backup));
-    EXPECT_EQ(2u, entryCount(p.home.path()));
+    });
 }
 
 // How many renames a save made; each must come after the flush of the data it renames, and be
