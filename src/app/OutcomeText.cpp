@@ -115,6 +115,10 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
                 return notDone.arg(tr("the profile folder %1 does not exist")
                                        .arg(withTilde(QFileInfo(decoded(outcome.path)).path())));
             return notDone.arg(tr("%1 no longer exists").arg(file));
+        case Kind::trashFailed:
+            return notDone.arg(
+                tr("%1 could not be moved to the trash (%2), and is kept")
+                    .arg(file, QString::fromLocal8Bit(std::strerror(outcome.error))));
         case Kind::failed:
             return notDone.arg(
                 tr("%1: %2").arg(file, QString::fromLocal8Bit(std::strerror(outcome.error))));

@@ -10,6 +10,7 @@
 #include "platform/FileOps.h"
 #include "platform/Home.h"
 #include "platform/SafeFile.h"
+#include "profile/ProfileCatalogue.h"
 #include "profile/ProfileFolder.h"
 #include "profile/ProfileMapping.h"
 #include "profile/ProfileSave.h"
@@ -72,9 +73,13 @@ void Tolvane::awakeFromNib() {
 
     loadCamTwistProfile();
 
-    form_.popupFMLEProfileNames.removeAllItems();
-    if (fmleProfiles_) form_.popupFMLEProfileNames.addItemsWithTitles(*fmleProfiles_);
-    markFirstItem(form_.popupFMLEProfileNames);
+    {
+        // A long catalogue reaches the window in one notice.
+        const PopUpList::Batch fill(form_.popupFMLEProfileNames);
+        form_.popupFMLEProfileNames.removeAllItems();
+        if (fmleProfiles_) form_.popupFMLEProfileNames.addItemsWithTitles(*fmleProfiles_);
+        markFirstItem(form_.popupFMLEProfileNames);
+    }
 
     setSyncFrameRate(false);
     setSyncVideoSize(false);
@@ -325,9 +330,11 @@ std::size_t Tolvane::setValue(const std::optional<std::string>& value, const std
 
 std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() {
     fmleProfilePath_ = expandTilde(profile::kProfileFolder);
-    // What a save killed midway left behind is no profile.
-    removeStaleTemporaries(*fileOps_, fmleProfilePath_);
-    return profile::collectFMLEProfiles(*fileOps_, fmleProfilePath_);
+    // One listing serves both: what a save killed midway left behind is no profile.
+    const auto entries = listFolder(*fileOps_, fmleProfilePath_);
+    if (!entries) return std::nullopt;
+    removeStaleTemporaries(*fileOps_, fmleProfilePath_, *entries);
+    return profile::catalogueOf(*fileOps_, fmleProfilePath_, *entries);
 }
 
 void Tolvane::fmleProfileSelected(const PopUpList& sender) {
@@ -386,7 +393,8 @@ std::vector<Change> Tolvane::pendingChanges() const {
 }
 
 SaveOutcome Tolvane::fmleSaveProfile(const Resolutions& keep) {
-    const std::string name = form_.txtfldNewProfileName.stringValue();
+    const std::string name =
+        profile::profileFileName(fmleProfiles_, form_.txtfldNewProfileName.stringValue());
     const std::string path = profile::profilePath(fmleProfilePath_, name);
     if (!isAcceptableProfileName(name)) return {{Outcome::Kind::refusedName, 0, path, {}}, {}};
     if (!currentFMLEProfile_) return {{Outcome::Kind::nothingOpen, 0, path, {}}, {}};
@@ -406,6 +414,14 @@ SaveOutcome Tolvane::fmleSaveProfile(const Resolutions& keep) {
     }
     showProfile(std::move(currentFMLEProfile_), name, std::move(saved.bytes));
     return {std::move(saved.outcome), {}};
+}
+
+std::optional<std::string> Tolvane::profileReplacedBy(const std::string& name) const {
+    if (!isAcceptableProfileName(name)) return std::nullopt;
+    const std::string file = profile::profileFileName(fmleProfiles_, name);
+    if (openProfileName_ && profile::sameProfileName(file, *openProfileName_)) return std::nullopt;
+    if (!exists(*fileOps_, profile::profilePath(fmleProfilePath_, file))) return std::nullopt;
+    return file;
 }
 
 void Tolvane::removeFMLEProfile() {

@@ -154,6 +154,10 @@ class Tolvane final : private PropertyHolder {
     // it was loaded are kept (see profile::saveFMLEProfile), and keep settles the values that
     // changed on both sides. After a save the open profile is the file just written.
     SaveOutcome fmleSaveProfile(const Resolutions& keep = {});
+    // The name of an existing profile, other than the open one, whose file a save under this
+    // name would replace (a listed name equal to it under Unicode NFC, or the name itself), so
+    // that the window can ask first.
+    std::optional<std::string> profileReplacedBy(const std::string& name) const;
     void removeFMLEProfile();
     // What a save would write: each value the form changed since the load, with its stored text,
     // the text a save writes and the rule that made it.

@@ -4,12 +4,25 @@
 
 namespace tolvane {
 
+PopUpList::Batch::~Batch() {
+    if (--list_.held_ > 0 || !list_.changedWhileHeld_) return;
+    list_.changedWhileHeld_ = false;
+    list_.notifyChanged();
+}
+
+void PopUpList::changed() {
+    if (held_ > 0)
+        changedWhileHeld_ = true;
+    else
+        notifyChanged();
+}
+
 void PopUpList::removeAllItems() {
     items_.clear();
     indexByTitle_.clear();
     selected_ = -1;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::removeIndex(std::size_t index) {
@@ -50,11 +63,28 @@ void PopUpList::addItemWithTitle(const std::string& title, int tag) {
     items_.emplace_back(title, tag);
     if (wasEmpty) selected_ = 0;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
     if (titles.empty()) return;
+    if (items_.empty()) {
+        // An empty list filled with distinct titles, as the profile catalogue is: one map.
+        items_.reserve(titles.size());
+        indexByTitle_.reserve(titles.size());
+        for (const std::string& title : titles) {
+            if (!indexByTitle_.try_emplace(title, items_.size()).second) break;
+            items_.emplace_back(title, 0);
+        }
+        if (items_.size() == titles.size()) {
+            selected_ = 0;
+            ++revision_;
+            changed();
+            return;
+        }
+        items_.clear();  // a title repeats
+        indexByTitle_.clear();
+    }
     const bool wasEmpty = items_.empty();
     // Same result as adding one by one: each title ends up where its last occurrence is. Done in
     // one pass so that a long catalogue fills in linear time.
@@ -80,7 +110,7 @@ void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
     reindexFrom(0);
     selected_ = wasEmpty ? 0 : selected;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 std::vector<std::string> PopUpList::itemTitles() const {
@@ -136,7 +166,7 @@ void PopUpList::selectItemWithTag(int tag) {
 
 void PopUpList::selectItemAtIndex(int index) {
     selected_ = itemAtIndex(index) ? index : -1;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::selectOrKeepItemWithTitle(const std::optional<std::string>& title) {
@@ -152,7 +182,7 @@ void PopUpList::selectOrKeepItemWithTitle(const std::optional<std::string>& titl
     items_.emplace_back(*title, choice::kNone).kept_ = true;
     selected_ = numberOfItems() - 1;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::keepItemWithTitle(const std::string& title) {
@@ -166,7 +196,7 @@ void PopUpList::keepItemWithTitle(const std::string& title) {
     items_.emplace_back(title, choice::kNone).kept_ = true;
     selected_ = numberOfItems() - 1;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::removeKeptItems() {
@@ -178,7 +208,7 @@ void PopUpList::removeKeptItems() {
     }
     if (!removed) return;
     ++revision_;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::setItemHidden(int index, bool hidden) {
@@ -186,13 +216,13 @@ void PopUpList::setItemHidden(int index, bool hidden) {
     auto& item = items_[static_cast<std::size_t>(index)];
     if (item.hidden_ == hidden) return;
     item.hidden_ = hidden;
-    notifyChanged();
+    changed();
 }
 
 void PopUpList::setItemState(int index, bool on) {
     if (index < 0 || index >= numberOfItems()) return;
     items_[static_cast<std::size_t>(index)].state_ = on;
-    notifyChanged();
+    changed();
 }
 
 std::optional<TitleTagDictionary> titleTagDictionary(const PopUpList& list) {

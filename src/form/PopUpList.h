@@ -38,6 +38,19 @@ class MenuItem {
 // it, is told apart by isKept() and its tag choice::kNone.
 class PopUpList : public ChangeNotifier {
   public:
+    // Holds back the list's notices while it lives, then sends one if anything changed: a list
+    // filled in several steps (emptied, filled, its first item marked) reaches its views once.
+    class Batch {
+      public:
+        explicit Batch(PopUpList& list) : list_(list) { ++list_.held_; }
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+      private:
+        PopUpList& list_;
+    };
+
     void removeAllItems();
     void addItemWithTitle(const std::string& title, int tag = 0);
     void addItemsWithTitles(const std::vector<std::string>& titles);
@@ -79,11 +92,15 @@ class PopUpList : public ChangeNotifier {
   private:
     void removeIndex(std::size_t index);
     void reindexFrom(std::size_t index);
+    // Tells the views, now or when the last Batch ends.
+    void changed();
 
     std::vector<MenuItem> items_;
     std::unordered_map<std::string, std::size_t> indexByTitle_;
     int selected_ = -1;
     unsigned long revision_ = 0;
+    int held_ = 0;
+    bool changedWhileHeld_ = false;
 };
 
 // Title to tag for every item with a title, hidden ones included, kept ones not; a later item with

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -72,7 +73,35 @@ int FileOps::unlink(const std::string& path) {
     return ::unlink(path.c_str());
 }
 
-int FileOps::readFolder(const std::string& path, std::vector<std::string>& names) {
+int FileOps::flock(int fd, int operation) {
+    return ::flock(fd, operation);
+}
+
+namespace {
+
+EntryType typeOf(const dirent& entry) {
+#if defined(_DIRENT_HAVE_D_TYPE) || defined(__APPLE__)
+    switch (entry.d_type) {
+        case DT_REG:
+            return EntryType::regular;
+        case DT_DIR:
+            return EntryType::folder;
+        case DT_LNK:
+            return EntryType::symlink;
+        case DT_UNKNOWN:
+            return EntryType::unknown;
+        default:
+            return EntryType::other;
+    }
+#else
+    (void)entry;
+    return EntryType::unknown;
+#endif
+}
+
+}  // namespace
+
+int FileOps::readFolder(const std::string& path, std::vector<FolderEntry>& entries) {
     DIR* folder = ::opendir(path.c_str());
     if (!folder) return -1;
     int error = 0;
@@ -84,7 +113,7 @@ int FileOps::readFolder(const std::string& path, std::vector<std::string>& names
             break;
         }
         const std::string_view name = entry->d_name;
-        if (name != "." && name != "..") names.emplace_back(name);
+        if (name != "." && name != "..") entries.push_back({std::string(name), typeOf(*entry)});
     }
     ::closedir(folder);
     if (error == 0) return 0;

@@ -3,10 +3,20 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace tolvane {
+
+// What a folder listing says an entry is, without asking the file system again; unknown where
+// the file system does not say (lstat tells then).
+enum class EntryType : std::uint8_t { unknown, regular, folder, symlink, other };
+
+struct FolderEntry {
+    std::string name;
+    EntryType type = EntryType::unknown;
+};
 
 // The file system calls that touch a user's files, one virtual per call so that tests can make
 // any one of them fail with a chosen errno. Each returns what the POSIX call returns and leaves
@@ -33,8 +43,10 @@ class FileOps {
     virtual int rename(const std::string& from, const std::string& to);
     virtual int link(const std::string& from, const std::string& to);
     virtual int unlink(const std::string& path);
-    // Appends the names of a folder's entries, "." and ".." left out, in the system's order.
-    virtual int readFolder(const std::string& path, std::vector<std::string>& names);
+    // Appends a folder's entries with their types, "." and ".." left out, in the system's order.
+    virtual int readFolder(const std::string& path, std::vector<FolderEntry>& entries);
+    // flock(2): an advisory lock on the open file, which ends when its last descriptor closes.
+    virtual int flock(int fd, int operation);
 
     // Extended attributes, the POSIX ACL among them on Linux: read by path, so that a file we
     // may write but not read still gives them, and set on the descriptor of a new file.
@@ -49,8 +61,8 @@ class FileOps {
     virtual int fcopyfile(int from, int to, unsigned flags);
 #endif
 
-    // Moves a file to the desktop's trash. The core has no trash: -1 with ENOTSUP; the window
-    // supplies one.
+    // Moves a file to the desktop's trash. -1 with ENOTSUP where there is no trash (the core has
+    // none; the window supplies one), with another errno where moving it there failed.
     virtual int moveToTrash(const std::string& path);
 };
 

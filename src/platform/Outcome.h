@@ -34,6 +34,7 @@ struct Outcome {
         nameTooLong,
         diskFull,
         missing,
+        trashFailed,  // there is a trash, but the file could not be moved into it; nothing deleted
         failed,
     };
 

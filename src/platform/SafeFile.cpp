@@ -1,7 +1,7 @@
 #include "platform/SafeFile.h"
 
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
-#include <limits>
 
 #ifdef __APPLE__
 #include <copyfile.h>
@@ -22,7 +21,8 @@ namespace {
 
 constexpr int kMaxSymlinkHops = 40;
 constexpr int kNameAttempts = 100;
-// ".tolvane-" then the creator's pid and a random number, 8 lowercase hex digits each.
+// ".tolvane-" then the creator's pid and a random number, 8 lowercase hex digits each. The pid
+// is for people reading the folder: a process in another pid namespace may have any pid.
 constexpr std::string_view kTemporaryPrefix = ".tolvane-";
 constexpr std::size_t kTemporaryLength = kTemporaryPrefix.size() + 8 + 1 + 8;
 
@@ -52,22 +52,19 @@ std::string temporaryName() {
     return name;
 }
 
-// The pid a temporary file's name gives, when the name is exactly one of ours.
-std::optional<pid_t> creatorOf(std::string_view name) {
+// Whether a name is exactly one that StagedFile gives.
+bool isTemporaryName(std::string_view name) {
     const auto isHex = [](std::string_view digits) {
         return std::all_of(digits.begin(), digits.end(),
                            [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
     };
     const std::size_t pidAt = kTemporaryPrefix.size(), dashAt = pidAt + 8;
-    if (name.size() != kTemporaryLength || !name.starts_with(kTemporaryPrefix) ||
-        name[dashAt] != '-' || !isHex(name.substr(pidAt, 8)) || !isHex(name.substr(dashAt + 1)))
-        return std::nullopt;
-    std::uint32_t pid = 0;
-    std::from_chars(name.data() + pidAt, name.data() + dashAt, pid, 16);
-    // kill() takes 0 and negative numbers as process groups.
-    if (pid == 0 || pid > static_cast<std::uint32_t>(std::numeric_limits<pid_t>::max()))
-        return std::nullopt;
-    return static_cast<pid_t>(pid);
+    return name.size() == kTemporaryLength && name.starts_with(kTemporaryPrefix) &&
+           name[dashAt] == '-' && isHex(name.substr(pidAt, 8)) && isHex(name.substr(dashAt + 1));
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // Closes a descriptor on every path out of a function.
@@ -80,12 +77,6 @@ class Descriptor {
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
-    // Closes now and reports the error that close gives, which may be a delayed write error.
-    int close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ops_.close(fd) == 0 ? 0 : errno;
-    }
 
   private:
     FileOps& ops_;
@@ -203,6 +194,13 @@ int carryIdentity(FileOps& ops, int fd, const std::string& from, const struct st
     return 0;
 }
 
+// Opens an existing file only to lock it, without following a symlink or waiting on a FIFO.
+int openToLock(FileOps& ops, const std::string& path) {
+    constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+    const int fd = ops.open(path, O_RDONLY | kFlags);
+    return fd < 0 && errno == EACCES ? ops.open(path, O_WRONLY | kFlags) : fd;
+}
+
 bool linkRefused(int error) {
     return error == EXDEV || error == EPERM || error == EMLINK || error == ENOTSUP ||
            error == EOPNOTSUPP;
@@ -211,7 +209,8 @@ bool linkRefused(int error) {
 // New content for a file, first written in full to a temporary file in the target's folder,
 // named ".tolvane-<creator's pid>-<random>" in hex whatever the target's name. The target is
 // replaced only by commit(), in one rename; a staged file that is not committed is removed when
-// it goes out of scope.
+// it goes out of scope. From its creation until then it holds a lock on the temporary file,
+// which tells a start-up sweep in any process, in any pid namespace, that the file is live.
 class StagedFile {
   public:
     StagedFile(FileOps& ops, std::string target);
@@ -235,12 +234,22 @@ class StagedFile {
     void discard();
 
   private:
+    // Makes a temporary name with `make` (which returns a descriptor on the new file, or -1 with
+    // EEXIST or EAGAIN to try another name) and claims it. Returns 0 or the errno of the failure.
+    int create(const std::function<int(const std::string& name)>& make);
+    // Takes the lock on a temporary file just made: 0, EAGAIN when a sweep took it meanwhile (a
+    // fresh name is then tried), or the errno of a failure.
+    int claim(int fd);
+    // Closes the descriptor, which ends the lock; the name stays.
+    void release();
     int fill(std::string_view bytes, mode_t createMode, const std::function<int(int fd)>& shape);
 
     FileOps& ops_;
     std::string target_;
     std::string temporary_;
-    bool pending_ = false;
+    int fd_ = -1;            // open on the temporary file, holding its lock
+    struct stat staged_ {};  // the temporary file's identity
+    bool pending_ = false;   // the temporary name is ours to remove
 };
 
 }  // namespace
@@ -294,10 +303,26 @@ std::string followSymlinks(FileOps& ops, const std::string& path) {
     return current;
 }
 
-std::optional<std::vector<std::string>> listFolder(FileOps& ops, const std::string& folder) {
-    std::vector<std::string> names;
-    if (ops.readFolder(folder, names) != 0) return std::nullopt;
-    return names;
+std::optional<std::vector<FolderEntry>> listFolder(FileOps& ops, const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    if (ops.readFolder(folder, entries) != 0) return std::nullopt;
+    return entries;
+}
+
+bool isRegularFile(FileOps& ops, const std::string& folder, const FolderEntry& entry) {
+    EntryType type = entry.type;
+    if (type == EntryType::regular) return true;
+    if (type != EntryType::unknown && type != EntryType::symlink) return false;
+    struct stat info {};
+    const std::string path = folder + "/" + entry.name;
+    if (type == EntryType::unknown) {
+        if (ops.lstat(path, &info) != 0) return false;
+        type = S_ISREG(info.st_mode)   ? EntryType::regular
+               : S_ISLNK(info.st_mode) ? EntryType::symlink
+                                       : EntryType::other;
+    }
+    if (type == EntryType::symlink) return ops.stat(path, &info) == 0 && S_ISREG(info.st_mode);
+    return type == EntryType::regular;
 }
 
 StagedFile::StagedFile(FileOps& ops, std::string target) : ops_(ops), target_(std::move(target)) {}
@@ -306,31 +331,70 @@ StagedFile::~StagedFile() {
     discard();
 }
 
+void StagedFile::release() {
+    if (fd_ >= 0) ops_.close(fd_);
+    fd_ = -1;
+}
+
 void StagedFile::discard() {
-    if (!pending_) return;
-    ops_.unlink(temporary_);
+    if (pending_) ops_.unlink(temporary_);
     pending_ = false;
+    release();
+}
+
+int StagedFile::claim(int fd) {
+    fd_ = fd;
+    pending_ = true;
+    // Shared, as the temporary names of several saves may be links to one file (a backup's); a
+    // sweep asks for it exclusively.
+    const bool locked = ops_.flock(fd, LOCK_SH | LOCK_NB) == 0;
+    if (!locked && errno == EWOULDBLOCK) {  // a sweep holds it: give it up
+        discard();
+        return EAGAIN;
+    }
+    // Without locks on this file system the save goes on; a sweep cannot lock the file either,
+    // and leaves it.
+    if (ops_.fstat(fd, &staged_) != 0) return errno;
+    if (!locked) return 0;
+    // A sweep may have removed the name between its creation and the lock.
+    struct stat named {};
+    if (ops_.lstat(temporary_, &named) != 0) {
+        if (errno != ENOENT) return errno;
+    } else if (sameFile(named, staged_)) {
+        return 0;
+    }
+    pending_ = false;
+    release();
+    return EAGAIN;
+}
+
+int StagedFile::create(const std::function<int(const std::string& name)>& make) {
+    discard();
+    const std::string folder = folderOf(target_) + "/";
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        temporary_ = folder + temporaryName();
+        const int fd = make(temporary_);
+        if (fd < 0) {
+            if (errno == EEXIST || errno == EAGAIN) continue;
+            return errno;
+        }
+        if (const int error = claim(fd); error != EAGAIN) return error;
+    }
+    return EEXIST;
 }
 
 int StagedFile::fill(std::string_view bytes, mode_t createMode,
                      const std::function<int(int fd)>& shape) {
-    discard();
-    const std::string folder = folderOf(target_) + "/";
-    int fd = -1;
-    for (int attempt = 0; attempt < kNameAttempts && fd < 0; ++attempt) {
-        temporary_ = folder + temporaryName();
-        fd = ops_.open(temporary_, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, createMode);
-        if (fd < 0 && errno != EEXIST) return errno;
-    }
-    if (fd < 0) return EEXIST;
-    pending_ = true;
-    Descriptor file(ops_, fd);
+    int error = create([&](const std::string& name) {
+        return ops_.open(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, createMode);
+    });
     // Written before the identity is given: a write by a process without CAP_FSETID clears the
     // set-id bits.
-    int error = writeAll(ops_, fd, bytes);
-    if (error == 0) error = shape(fd);
-    if (error == 0 && ops_.fsync(fd) != 0) error = errno;
-    if (error == 0) error = file.close();
+    if (error == 0) error = writeAll(ops_, fd_, bytes);
+    if (error == 0) error = shape(fd_);
+    // fsync reports every error of the writes; the descriptor stays open, holding the lock, until
+    // commit or discard, so its close has nothing to add.
+    if (error == 0 && ops_.fsync(fd_) != 0) error = errno;
     if (error != 0) discard();
     return error;
 }
@@ -344,17 +408,17 @@ int StagedFile::write(std::string_view bytes, const std::string& like, const str
 }
 
 int StagedFile::linkTo(const std::string& existing) {
-    discard();
-    const std::string folder = folderOf(target_) + "/";
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        temporary_ = folder + temporaryName();
-        if (ops_.link(existing, temporary_) == 0) {
-            pending_ = true;
-            return 0;
-        }
-        if (errno != EEXIST) return errno;
-    }
-    return EEXIST;
+    const int error = create([&](const std::string& name) {
+        if (ops_.link(existing, name) != 0) return -1;
+        const int fd = openToLock(ops_, name);
+        if (fd >= 0) return fd;
+        if (errno == ENOENT) return errno = EAGAIN, -1;  // a sweep took it
+        const int failure = errno;
+        ops_.unlink(name);
+        return errno = failure, -1;
+    });
+    if (error != 0) discard();
+    return error;
 }
 
 int StagedFile::commit() {
@@ -365,6 +429,11 @@ int StagedFile::commit() {
         return error;
     }
     pending_ = false;
+    // Where the target is already a link to the same file (another process has just made the
+    // backup one), rename does nothing and leaves the temporary name.
+    struct stat left {};
+    if (ops_.lstat(temporary_, &left) == 0 && sameFile(left, staged_)) ops_.unlink(temporary_);
+    release();
     syncFolder(ops_, folderOf(target_));
     return 0;
 }
@@ -443,21 +512,37 @@ Outcome removeFile(FileOps& ops, const std::string& path) {
     if (ops.lstat(path, &info) != 0) return Outcome::fromErrno(errno, path);
     if (S_ISDIR(info.st_mode)) return outcomeOf(Outcome::Kind::notAFile, path, EISDIR);
     if (ops.moveToTrash(path) == 0) return outcomeOf(Outcome::Kind::trashed, path);
+    // Deleted only where there is no trash at all; a trash that failed keeps the file.
+    if (errno != ENOTSUP) return outcomeOf(Outcome::Kind::trashFailed, path, errno);
     if (ops.unlink(path) != 0) return Outcome::fromErrno(errno, path);
     return outcomeOf(Outcome::Kind::deleted, path);
 }
 
-std::size_t removeStaleTemporaries(FileOps& ops, const std::string& folder) {
+std::size_t removeStaleTemporaries(FileOps& ops, const std::string& folder,
+                                   const std::vector<FolderEntry>& entries) {
     std::size_t removed = 0;
-    for (const std::string& name : listFolder(ops, folder).value_or(std::vector<std::string>{})) {
-        const auto pid = creatorOf(name);
-        if (!pid || *pid == ::getpid() || ::kill(*pid, 0) == 0 || errno != ESRCH) continue;
-        const std::string path = folder + "/" + name;
-        struct stat info {};
-        if (ops.lstat(path, &info) == 0 && S_ISREG(info.st_mode) && ops.unlink(path) == 0)
+    for (const FolderEntry& entry : entries) {
+        if (!isTemporaryName(entry.name) ||
+            (entry.type != EntryType::regular && entry.type != EntryType::unknown))
+            continue;
+        const std::string path = folder + "/" + entry.name;
+        // A save holds a lock on its temporary file from its creation to its end: only a file
+        // no one holds is stale. The name must still be that file, as a save that has just ended
+        // renamed it away.
+        Descriptor file(ops, openToLock(ops, path));
+        struct stat opened {
+        }, named{};
+        if (file.get() >= 0 && ops.fstat(file.get(), &opened) == 0 && S_ISREG(opened.st_mode) &&
+            ops.flock(file.get(), LOCK_EX | LOCK_NB) == 0 && ops.lstat(path, &named) == 0 &&
+            sameFile(named, opened) && ops.unlink(path) == 0)
             ++removed;
     }
     return removed;
+}
+
+std::size_t removeStaleTemporaries(FileOps& ops, const std::string& folder) {
+    const auto entries = listFolder(ops, folder);
+    return entries ? removeStaleTemporaries(ops, folder, *entries) : 0;
 }
 
 }  // namespace tolvane

@@ -25,9 +25,14 @@ std::string followSymlinks(FileOps& ops, const std::string& path);
 // Whether anything exists at a path, symlinks followed.
 bool exists(FileOps& ops, const std::string& path);
 
-// The names of a folder's entries, hidden ones included, without "." and "..", in the order the
-// system lists them; nothing when the path is no folder or cannot be listed.
-std::optional<std::vector<std::string>> listFolder(FileOps& ops, const std::string& folder);
+// A folder's entries with the types the listing gives, hidden ones included, without "." and
+// "..", in the order the system lists them; nothing when the path is no folder or cannot be
+// listed.
+std::optional<std::vector<FolderEntry>> listFolder(FileOps& ops, const std::string& folder);
+
+// Whether a listed entry is a regular file or a symlink to one. Asks the file system only where
+// the listing cannot tell: lstat for an unknown type, stat for a symlink.
+bool isRegularFile(FileOps& ops, const std::string& folder, const FolderEntry& entry);
 
 // Replaces the content of a file safely: symlinks are followed to their target; an existing file
 // keeps its identity (see StagedFile) and is refused when the user may not write it
@@ -45,12 +50,17 @@ std::optional<std::vector<std::string>> listFolder(FileOps& ops, const std::stri
 [[nodiscard]] Outcome replaceWithBackup(FileOps& ops, const std::string& path,
                                         const std::string& backupPath, std::string_view bytes);
 
-// Moves a file to the trash where the FileOps has one (trashed), else deletes it (deleted). A
-// symlink is removed itself, a folder is refused (notAFile).
+// Moves a file to the trash where the FileOps has one (trashed), deletes it where there is no
+// trash (deleted), and keeps it where moving it to the trash failed (trashFailed, with the
+// errno). A symlink is removed itself, a folder is refused (notAFile).
 [[nodiscard]] Outcome removeFile(FileOps& ops, const std::string& path);
 
-// Removes the temporary files that saves killed midway left in a folder: regular files named
-// exactly as StagedFile names them whose creating process is gone. Returns how many went.
+// Removes the temporary files that saves killed midway left among a folder's listed entries:
+// regular files named exactly as a save names them that no live save holds locked, whatever
+// process or pid namespace it runs in. Returns how many went.
+std::size_t removeStaleTemporaries(FileOps& ops, const std::string& folder,
+                                   const std::vector<FolderEntry>& entries);
+// The same, listing the folder first.
 std::size_t removeStaleTemporaries(FileOps& ops, const std::string& folder);
 
 }  // namespace tolvane

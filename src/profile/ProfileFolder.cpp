@@ -6,27 +6,8 @@
 
 namespace tolvane::profile {
 
-std::string profileNameOf(const std::string& entry) {
-    const auto dot = entry.rfind('.');
-    return dot == std::string::npos || dot == 0 ? entry : entry.substr(0, dot);
-}
-
-bool isAcceptableProfileName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\0", 2)) == std::string::npos;
-}
-
 std::string profilePath(const std::string& folder, const std::string& name) {
     return folder + "/" + name + ".xml";
-}
-
-std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
-                                                            const std::string& folder) {
-    auto names = listFolder(ops, folder);
-    if (!names || names->empty()) return std::nullopt;
-    for (std::string& name : *names)
-        name = profileNameOf(name);
-    return names;
 }
 
 tl::expected<OpenedProfile, OpenFailure> openFMLEProfile(FileOps& ops, const std::string& folder,

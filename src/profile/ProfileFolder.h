@@ -8,6 +8,7 @@
 
 #include "platform/FileOps.h"
 #include "platform/Outcome.h"
+#include "profile/ProfileCatalogue.h"
 #include "profile/ProfileDocument.h"
 
 // FMLE's profile folder: which profiles it holds, and reading, writing and removing their files.
@@ -18,16 +19,9 @@ inline constexpr const char* kProfileFolder =
 // Profiles are a few kilobytes; a file this large is no profile and is not read.
 inline constexpr std::size_t kMaxProfileBytes = std::size_t{64} << 20;
 
-// A profile name from a folder entry: the name less its extension, unless its only dot leads it.
-std::string profileNameOf(const std::string& entry);
-// Whether a name can be saved under: not empty, no "/" or NUL, not "." or "..".
-bool isAcceptableProfileName(const std::string& name);
 // The file of the profile with this name.
 std::string profilePath(const std::string& folder, const std::string& name);
 
-// One name per folder entry, in listing order; nothing for a missing, unlistable or empty folder.
-std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
-                                                            const std::string& folder);
 // A profile as opened: its document and the bytes it was read from.
 struct OpenedProfile {
     ProfileDocument document;

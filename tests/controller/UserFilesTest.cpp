@@ -36,12 +36,13 @@ struct Program {
         controller->awakeFromNib();
         controller->applicationDidFinishLaunching();
     }
-    void save(int variant) {
+    // What each save did: the profile's, then CamTwist's.
+    std::pair<Outcome::Kind, Outcome::Kind> save(int variant) {
         form.comboboxFMLEVideoOutputBitrate.setStringValue(variant ? "200" : "100");
         form.txtfldNewProfileName.setStringValue("Talk");
-        controller->fmleSaveProfile();
+        const Outcome::Kind profileSaved = controller->fmleSaveProfile().kind;
         form.txtfldCamTwistFramerate.setStringValue(variant ? "25" : "15");
-        controller->camTwistSaveConfig();
+        return {profileSaved, controller->camTwistSaveConfig().kind};
     }
     std::string profile() const { return readFile(home.path() / kProfile); }
     std::string prefs() const { return readFile(home.path() / kPrefs); }
@@ -135,12 +136,15 @@ TEST(UserFiles, StayAsTheyWereWhenTheDiskFills) {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{100, 100};  // bytes a file may grow to
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        p.save(1);
-        ::_exit(0);
+        const auto [profileSaved, prefsSaved] = p.save(1);
+        ::_exit(profileSaved == Outcome::Kind::diskFull && prefsSaved == Outcome::Kind::diskFull
+                    ? 0
+                    : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(0, WEXITSTATUS(status)) << "both saves must say the disk is full";
     EXPECT_EQ(profile, p.profile());
     EXPECT_EQ(prefs, p.prefs());
     EXPECT_EQ(0u, p.leftovers());

@@ -1,5 +1,7 @@
+#include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
@@ -119,7 +121,11 @@ TEST(SafeFile, AReplacedFileKeepsItsIdentityAndNeverWidensAccess) {
 
 // A file layer with a trash, that collects the permission bits files have while written.
 struct Desktop : FileOps {
-    int moveToTrash(const std::string& path) override { return rename(path, path + ".trashed"); }
+    int moveToTrash(const std::string& path) override {
+        if (trashError != 0) return errno = trashError, -1;
+        return rename(path, path + ".trashed");
+    }
+    int trashError = 0;  // ENOTSUP: no trash
     ssize_t write(int fd, const void* data, size_t size) override {
         struct stat info {};
         modes |= fstat(fd, &info) == 0 ? info.st_mode & 0777 : 0777;
@@ -143,6 +149,16 @@ TEST(SafeFile, SavesAnyNameTheFolderCanHoldPrivatelyAndRemovesToTheTrash) {
     EXPECT_EQ(Kind::trashed, removeFile(desktop, secret).kind);
     EXPECT_EQ("secret", readFile(secret + ".trashed"));
     EXPECT_EQ(3u, entryCount(f.home.path()));
+
+    // Deleted only where there is no trash at all; a trash that fails keeps the file.
+    for (const int error : {EIO, EXDEV, ENOTSUP}) {
+        const std::string file = f.put("kept.xml", "kept");
+        desktop.trashError = error;
+        const Outcome outcome = removeFile(desktop, file);
+        EXPECT_EQ(error == ENOTSUP ? Kind::deleted : Kind::trashFailed, outcome.kind) << error;
+        EXPECT_EQ(error == ENOTSUP ? 0 : error, outcome.error);
+        EXPECT_EQ(error != ENOTSUP, fs::exists(file)) << error;
+    }
 }
 
 std::string temporaryName(pid_t pid, const char* random, const char* format = "%08x") {
@@ -160,23 +176,29 @@ std::string temporaryName(pid_t pid, const char* random, const char* format = "%
 #endif
 TEST(SafeFile, StaleTemporariesGoAndNothingElse) {
     Folder f;
-    const pid_t gone = ::fork();
-    if (gone == 0) ::_exit(0);
-    ::waitpid(gone, nullptr, 0);
-    const std::string stale = temporaryName(gone, "0123abcd");
+    // A file no one holds locked is stale whatever pid its name gives: ours, or none there is.
+    const std::string stale = temporaryName(::getpid(), "0123abcd");
     f.put(stale, "interrupted");
+    f.put(temporaryName(0, "0123abce"), "interrupted");
+    // One a live save holds, in a process whose pid is not ours to see.
+    const std::string live = f.put(temporaryName(0x7ffffffe, "0123abcf"), "being written");
+    const int held = ::open(live.c_str(), O_RDONLY);
+    ASSERT_EQ(0, ::flock(held, LOCK_SH));
     for (const std::string& nearMiss :
-         {temporaryName(::getpid(), "0123abcd"), temporaryName(::getppid(), "0123abcd"),
-          stale + "0", "_" + stale.substr(1), temporaryName(gone, "0123ABCD"),
-          temporaryName(gone, "0123abcd", "%08X"), temporaryName(gone, "0123abcd", "%x"),
-          temporaryName(0, "0123abcd"), ".Talk.xml.tolvane-" + std::to_string(gone) + "-0"})
-        f.put(nearMiss, "not a stale temporary");
-    fs::create_symlink(f.path(stale), f.path(temporaryName(gone, "0123abcf")));
+         {stale + "0", "_" + stale.substr(1), temporaryName(1, "0123ABCD"),
+          temporaryName(0xabc, "0123abcd", "%08X"), temporaryName(0xabc, "0123abcd", "%x"),
+          std::string(".Talk.xml.tolvane-1-0")})
+        f.put(nearMiss, "not a temporary");
+    fs::create_symlink(f.path(stale), f.path(temporaryName(1, "0123abc0")));
+    fs::create_directory(f.path(temporaryName(1, "0123abc1")));
     const std::size_t entries = entryCount(f.home.path());
 
-    EXPECT_EQ(1u, removeStaleTemporaries(f.ops, f.home.path().string()));
+    EXPECT_EQ(2u, removeStaleTemporaries(f.ops, f.home.path().string()));
     EXPECT_FALSE(fs::exists(f.path(stale)));
-    EXPECT_EQ(entries - 1, entryCount(f.home.path()));
+    EXPECT_EQ(entries - 2, entryCount(f.home.path()));
+    ::close(held);  // its save was killed
+    EXPECT_EQ(1u, removeStaleTemporaries(f.ops, f.home.path().string()));
+    EXPECT_FALSE(fs::exists(live));
 }
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
@@ -238,6 +260,88 @@ TEST(Backup, HoldsThePreviousFileAndNeverAGap) {
         EXPECT_EQ(2u, entryCount(p.home.path()));
         if (!failing.failed()) break;
     }
+}
+
+TEST(SafeFile, OtherProcessesAtAnyMomentOfASaveLeaveItWhole) {
+    // Another program starting up sweeps the folder before the n-th call of the save.
+    for (int n = 1;; ++n) {
+        SCOPED_TRACE(n);
+        Prefs p;
+        FailingFileOps ops;
+        int calls = 0;
+        ops.before = [&](std::string_view, const std::string&) {
+            if (++calls == n) removeStaleTemporaries(p.ops, p.home.path().string());
+        };
+        EXPECT_EQ(Kind::saved, p.save(ops).kind);
+        EXPECT_EQ("new", readFile(p.file));
+        EXPECT_EQ("old", readFile(p.backup));
+        EXPECT_EQ(2u, entryCount(p.home.path()));
+        if (calls < n) break;
+    }
+
+    const auto check = [](auto act) {
+        Prefs p;
+        FailingFileOps ops;
+        ops.before = [&](std::string_view call, const std::string& path) { act(p, call, path); };
+        EXPECT_EQ(Kind::saved, p.save(ops).kind);
+        EXPECT_EQ("new", readFile(p.file));
+        EXPECT_EQ("old", readFile(p.backup));
+        EXPECT_EQ(2u, entryCount(p.home.path()));
+    };
+    // A sweep holds the new temporary file when the save comes to lock it.
+    int swept = -1;
+    check([&](Prefs&, std::string_view call, const std::string& path) {
+        if (call != "flock" || swept >= 0) return;
+        swept = ::open(path.c_str(), O_RDONLY);
+        ::flock(swept, LOCK_EX);
+    });
+    ::close(swept);
+    // Another one has just made the backup a link to the file: renaming a link to it over the
+    // backup then does nothing, and must not leave the link's temporary name behind.
+    check([](Prefs& p, std::string_view call, const std::string& path) {
+        if (call != "rename" || path != p.backup || fs::equivalent(p.file, p.backup)) return;
+        fs::remove(p.backup);
+        fs::create_hard_link(p.file, p.backup);
+    });
+}
+
+// How many renames a save made; each must come after the flush of the data it renames, and be
+// flushed in its folder before the next one.
+int durableRenames(const std::vector<FailingFileOps::Logged>& log) {
+    int renames = 0;
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        if (log[i].call != "rename") continue;
+        ++renames;
+        bool written = false, flushed = false;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (log[j].path != log[i].from) continue;
+            if (log[j].call == "write") written = true, flushed = false;
+            if (log[j].call == "fsync") flushed = true;
+        }
+        EXPECT_TRUE(flushed || !written) << "data of " << log[i].from;
+        const std::string folder = fs::path(log[i].path).parent_path().string();
+        bool folderFlushed = false;
+        for (std::size_t j = i + 1; j < log.size() && log[j].call != "rename"; ++j)
+            folderFlushed = folderFlushed || (log[j].call == "fsync" && log[j].path == folder);
+        EXPECT_TRUE(folderFlushed) << "folder of " << log[i].path;
+    }
+    return renames;
+}
+
+TEST(SafeFile, DataReachesTheDiskBeforeItsRenameAndTheRenameBeforeTheNext) {
+    const auto renames = [](auto save, bool copyBackup = false) {
+        Prefs p;
+        FailingFileOps ops;
+        if (copyBackup) ops.failOnPath(FailingFileOps::Call::link, "/.tolvane-", EXDEV);
+        EXPECT_TRUE(save(p, ops).ok());
+        return durableRenames(ops.log());
+    };
+    EXPECT_EQ(1, renames([](Prefs& p, FileOps& ops) { return replaceFile(ops, p.file, "new"); }));
+    EXPECT_EQ(1, renames([](Prefs& p, FileOps& ops) {
+                  return replaceFile(ops, p.path("new.xml"), "new");
+              }));
+    EXPECT_EQ(2, renames([](Prefs& p, FileOps& ops) { return p.save(ops); }));
+    EXPECT_EQ(2, renames([](Prefs& p, FileOps& ops) { return p.save(ops); }, true));
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ TEST(UnchangedSave, ShowsWhatTheOddTextsSay) {
     Store s({{"datarate.xml", edited(kService, {{"300;700;1200;", "500"},
                                                 {"320x180;640x360;960x540;", "1280x720"}})},
              {"astral.xml", fixture("fmle-astral-utf16.xml")}});
+    s.controller->loadFMLEProfile("datarate");
     EXPECT_EQ("500 1280x720", s.shown()[9]);
     s.controller->loadFMLEProfile("astral");
     EXPECT_EQ("Cam \U0001F3A5 Studio", s.shown()[0]);

@@ -201,27 +201,6 @@ TEST(ProfileSave, ReplacesByNameRefusesOddNamesAndRemoves) {
     EXPECT_TRUE(fs::exists(s.file("Old")));
 }
 
-TEST(ProfileCatalogue, NamesEveryEntryInListingOrder) {
-    Store s({{"a.b.xml", "x"},
-             {".hidden", "x"},
-             {"notes.txt", "x"},
-             {"plain", "x"},
-             {"sub.dir/inner.xml", "x"},
-             {"Zo\xEB.xml", "x"}});  // not UTF-8: listed all the same
-    Texts sorted = s.controller->fmleProfiles().value_or(Texts{});
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ((Texts{".hidden", "Zo\xEB", "a.b", "notes", "plain", "sub"}), sorted);
-    EXPECT_EQ(s.controller->fmleProfiles(), s.form.popupFMLEProfileNames.itemTitles());
-    auto entry = fs::directory_iterator(s.home.profileFolder());  // each name starts its entry
-    for (const std::string& name : s.form.popupFMLEProfileNames.itemTitles())
-        EXPECT_TRUE((*entry++).path().filename().string().starts_with(name)) << name;
-
-    Store none{};
-    EXPECT_EQ(std::nullopt, none.controller->fmleProfiles());
-    fs::create_directories(none.home.profileFolder());
-    EXPECT_EQ(std::nullopt, Tolvane(none.form, none.devices).fmleProfiles());
-}
-
 TEST(RoundTrip, KeptValuesShowAndBelongToTheLoadedProfile) {
     Store s({{"card.xml", fixture("fmle-capture-card.xml")},
              {"service.xml", fixture("service-generated.xml")}});
