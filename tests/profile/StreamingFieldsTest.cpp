@@ -1,0 +1,432 @@
+// The values a streamer changes between shows: the destination, up to three streams, recording,
+// auto-adjust, restart and reconnect, metadata. Loaded as profiles hold them; each edit changes
+// its own element and nothing else, creating what is missing in FMLE's order; merged with changes
+// on disk like every other value.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ProfileStore.h"
+
+namespace tolvane {
+namespace {
+
+using namespace testing;
+using Ids = std::vector<ValueId>;
+
+// UTF-16 little-endian (FMLE's files, without a mark) to UTF-8 and back; the fixtures stay within
+// the Basic Multilingual Plane.
+bool isUtf16(const std::string& bytes) {
+    return bytes.size() > 1 && (bytes[1] == '\0' || bytes.starts_with("\xFF\xFE"));
+}
+
+std::string fromUtf16(const std::string& bytes) {
+    std::string out;
+    for (std::size_t i = bytes.starts_with("\xFF\xFE") ? 2 : 0; i + 1 < bytes.size(); i += 2) {
+        const unsigned cp =
+            static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8;
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | cp >> 6);
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | cp >> 12);
+            out += static_cast<char>(0x80 | (cp >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string toUtf16(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
+        unsigned cp = length == 1 ? lead : length == 2 ? lead & 0x1F : lead & 0x0F;
+        for (std::size_t k = 1; k < length; ++k)
+            cp = cp << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        out += static_cast<char>(cp & 0xFF);
+        out += static_cast<char>(cp >> 8);
+        i += length;
+    }
+    return out;
+}
+
+// The text of a file as lines ended by "\n".
+std::string lines(const std::string& bytes) {
+    std::string text = isUtf16(bytes) ? fromUtf16(bytes) : bytes;
+    std::erase(text, '\r');
+    return text;
+}
+
+const std::string kCard = fixture("fmle-capture-card.xml");     // UTF-16LE, CRLF, every section
+const std::string kService = fixture("service-generated.xml");  // three streams, <metadata/>
+const std::string kH264 = fixture("h264-utf16.xml");
+const std::string kVP6 = fixture("vp6-utf8.xml");  // output/file without rtmp
+
+// The capture card's profile, edited and still in its own UTF-16.
+std::string card(const Edits& edits) {
+    return toUtf16(edited(fromUtf16(kCard), edits));
+}
+
+std::string withoutOutput() {
+    std::string text = lines(kH264);
+    const auto from = text.find("    <output>");
+    text.erase(from, text.find("    <metadata>") - from);
+    return text;
+}
+
+std::string onOff(bool on) {
+    return on ? "+" : "-";
+}
+
+// What the form shows of these values, one group a line.
+Texts shown(const Store& s) {
+    const Form& f = s.form;
+    const Tolvane& c = *s.controller;
+    std::string streams;
+    for (const StreamRow& row : c.streams())
+        streams += row.bitrate + " " + row.frameSize() + ";";
+    const auto kept = c.keptStreamValues();
+    std::string metadata;
+    for (auto field : {&Form::txtfldFMLEMetadataTitle, &Form::txtfldFMLEMetadataDescription,
+                       &Form::txtfldFMLEMetadataAuthor, &Form::txtfldFMLEMetadataCopyright,
+                       &Form::txtfldFMLEMetadataKeywords, &Form::txtfldFMLEMetadataRating})
+        metadata += (f.*field).stringValue() + "|";
+    return {
+        f.txtfldFMLEStreamURL.stringValue() + " " + f.txtfldFMLEBackupURL.stringValue() + " " +
+            f.txtfldFMLEStreamName.stringValue(),
+        streams + (kept.any() ? " kept " + kept.bitrates + " " + kept.sizes : ""),
+        f.txtfldFMLERecordingPath.stringValue() + " " + onOff(c.recordingLimitBySize()) +
+            f.txtfldFMLERecordingSizeLimit.stringValue() + " " +
+            onOff(c.recordingLimitByDuration()) + f.txtfldFMLERecordingDurationHours.stringValue() +
+            ":" + f.txtfldFMLERecordingDurationMinutes.stringValue(),
+        onOff(c.autoAdjust()) + f.txtfldFMLEAutoAdjustMaxBufferSize.stringValue() + " " +
+            onOff(c.autoAdjustDropFrames()) + " " + onOff(c.autoAdjustDegradeQuality()) +
+            f.txtfldFMLEAutoAdjustMinVideoBitrate.stringValue() + " " +
+            onOff(c.autoAdjustPreserveFrameQuality()),
+        f.txtfldFMLERestartDays.stringValue() + "/" + f.txtfldFMLERestartHours.stringValue() + "/" +
+            f.txtfldFMLERestartMinutes.stringValue() + " " +
+            f.txtfldFMLEReconnectAttempts.stringValue() + "/" +
+            f.txtfldFMLEReconnectInterval.stringValue(),
+        metadata,
+    };
+}
+
+TEST(StreamingFields, LoadAsTheProfileHoldsThem) {
+    struct Case {
+        const char* name;
+        std::string profile;
+        Texts shown;
+    };
+    const Case cases[] = {
+        {"a capture card's, in UTF-16",
+         kCard,
+         {"rtmp://live.example.com/app  studio", "2500 1024x768;",
+          "C:\\Users\\Studio\\Videos\\sample.f4v -10 -1:0", "+1 - - -", "// /", "|||© Studio|||"}},
+        {"a service's: three streams, no recording, <metadata/>",
+         kService,
+         {"rtmp://ingest.example.net/live rtmp://backup.example.net/live live_1234_abcdef",
+          "300 320x180;700 640x360;1200 960x540;", " - -:", "- - - -", "// /", "||||||"}},
+        {"four streams, and sizes for two",
+         edited(kService, {{"1200;", "1200;2000;"}, {"960x540;", ""}}),
+         {"rtmp://ingest.example.net/live rtmp://backup.example.net/live live_1234_abcdef",
+          "300 320x180;700 640x360; kept 1200;2000; ", " - -:", "- - - -", "// /", "||||||"}},
+        {"no output section",
+         withoutOutput(),
+         {"  ", "650 640x480;", " - -:", "-1 - - -", "// /", "||Zoë||||"}},
+        {"limits on, hours and minutes, a duration FMLE may spell otherwise",
+         edited(kVP6,
+                {{"enable='false'>10<", "enable='TRUE'>700<"},
+                 {"</path>", "</path><limitbyduration enable='true'>2:05</limitbyduration>"}}),
+         {"  ", "350 320x240;", "/tmp/talk.flv +700 +2:05", "- - - -", "// /", "||||||"}},
+        {"a duration kept whole",
+         card({{"1</limitbyduration>", "90 min</limitbyduration>"}}),
+         {"rtmp://live.example.com/app  studio", "2500 1024x768;",
+          "C:\\Users\\Studio\\Videos\\sample.f4v -10 -90 min:", "+1 - - -", "// /",
+          "|||© Studio|||"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Store s({{"p.xml", c.profile}});
+        EXPECT_EQ(c.shown, shown(s));
+        EXPECT_EQ(Ids{}, s.changed());
+    }
+}
+
+TEST(StreamingFields, EachEditChangesItsOwnElementOnly) {
+    using Act = std::function<void(Tolvane&, Form&)>;
+    const auto type = [](auto Form::*field, const char* text) -> Act {
+        return [=](Tolvane&, Form& f) { (f.*field).setStringValue(text); };
+    };
+    const auto entry = [](const char* key, const char* value) {
+        return std::string("        <entry>\n            <key>") + key +
+               "</key>\n            <value>" + value + "</value>\n        </entry>\n";
+    };
+    struct Case {
+        const char* name;
+        std::string profile;
+        Act act;
+        Ids changed;
+        Edits expected;  // on the profile as saved unchanged, lines ended by "\n"
+    };
+    const std::string fourStreams =
+        edited(kService, {{"1200;", "1200;2000;"}, {"960x540;", "960x540;1280x720;"}});
+    const Case cases[] = {
+        // The destination.
+        {"URL",
+         kCard,
+         type(&Form::txtfldFMLEStreamURL, "rtmps://new.example.com/live"),
+         {ValueId::streamURL},
+         {{">rtmp://live.example.com/app<", ">rtmps://new.example.com/live<"}}},
+        {"backup URL into an empty element",
+         kCard,
+         type(&Form::txtfldFMLEBackupURL, "rtmp://b.example.com/app"),
+         {ValueId::backupURL},
+         {{"<backup_url></backup_url>", "<backup_url>rtmp://b.example.com/app</backup_url>"}}},
+        {"stream name left empty stays",
+         kCard,
+         type(&Form::txtfldFMLEStreamName, ""),
+         {ValueId::streamName},
+         {{"<stream>studio</stream>", "<stream></stream>"}}},
+        {"typed and cleared back is no change",
+         kCard,
+         [](Tolvane&, Form& f) {
+             f.txtfldFMLEBackupURL.setStringValue("rtmp://x");
+             f.txtfldFMLEBackupURL.setStringValue("");
+             f.txtfldFMLEMetadataTitle.setStringValue("Show");
+             f.txtfldFMLEMetadataTitle.setStringValue("");
+         },
+         {},
+         {}},
+        // Streams.
+        {"stream 2's bitrate",
+         kService,
+         type(&Form::comboboxFMLEVideoOutputBitrate2, "800"),
+         {ValueId::videoBitrate},
+         {{">300;700;1200;<", ">300;800;1200;<"}}},
+        {"stream 3's size",
+         kService,
+         type(&Form::txtfldFMLEVideoOutputSizeY3, "720"),
+         {ValueId::outputSize},
+         {{"960x540;<", "960x720;<"}}},
+        {"stream 2 removed",
+         kService,
+         [](Tolvane& c, Form&) { c.removeStream(1); },
+         {ValueId::videoBitrate, ValueId::outputSize},
+         {{">300;700;1200;<", ">300;1200;<"}, {"640x360;", ""}}},
+        {"a stream added",
+         kCard,
+         [](Tolvane& c, Form&) { c.addStream(); },
+         {ValueId::videoBitrate, ValueId::outputSize},
+         {{">2500;<", ">2500;2500;<"}, {">1024x768;<", ">1024x768;1024x768;<"}}},
+        {"apply total sets stream 1",
+         kService,
+         [](Tolvane& c, Form& f) {
+             f.comboboxTotalBitrate.setStringValue("1000");
+             c.adjustBitrate();
+         },
+         {ValueId::videoBitrate},
+         {{">300;", ">872;"}}},
+        {"values past the third kept after the shown",
+         fourStreams,
+         type(&Form::comboboxFMLEVideoOutputBitrate, "350"),
+         {ValueId::videoBitrate},
+         {{">300;", ">350;"}}},
+        // Recording.
+        {"size limit on: its attribute alone",
+         kCard,
+         [](Tolvane& c, Form&) { c.setRecordingLimitBySize(true); },
+         {ValueId::recordingLimitBySize},
+         {{"enable='false'>10<", "enable='true'>10<"}}},
+        {"size limit",
+         kCard,
+         type(&Form::txtfldFMLERecordingSizeLimit, "20"),
+         {ValueId::recordingSizeLimit},
+         {{">10</limitbysize>", ">20</limitbysize>"}}},
+        {"duration in hours and minutes",
+         kCard,
+         [](Tolvane&, Form& f) {
+             f.txtfldFMLERecordingDurationHours.setStringValue("2");
+             f.txtfldFMLERecordingDurationMinutes.setStringValue("5");
+         },
+         {ValueId::recordingDurationLimit},
+         {{">1</limitbyduration>", ">2:05</limitbyduration>"}}},
+        {"duration limit on",
+         kCard,
+         [](Tolvane& c, Form&) { c.setRecordingLimitByDuration(true); },
+         {ValueId::recordingLimitByDuration},
+         {{"<limitbyduration enable='false'>", "<limitbyduration enable='true'>"}}},
+        {"path",
+         kCard,
+         type(&Form::txtfldFMLERecordingPath, "/Users/studio/Movies/show.f4v"),
+         {ValueId::recordingPath},
+         {{"C:\\Users\\Studio\\Videos\\sample.f4v", "/Users/studio/Movies/show.f4v"}}},
+        {"a duration limit between size and path",
+         kVP6,
+         type(&Form::txtfldFMLERecordingDurationHours, "3"),
+         {ValueId::recordingDurationLimit},
+         {{"</limitbysize>\n",
+           "</limitbysize>\n            <limitbyduration>3</limitbyduration>\n"}}},
+        // Auto-adjust, restart and reconnect.
+        {"auto-adjust off",
+         kCard,
+         [](Tolvane& c, Form&) { c.setAutoAdjust(false); },
+         {ValueId::autoAdjust},
+         {{"<enable>true</enable>", "<enable>false</enable>"}}},
+        {"drop frames on",
+         kCard,
+         [](Tolvane& c, Form&) { c.setAutoAdjustDropFrames(true); },
+         {ValueId::autoAdjustDropFrames},
+         {{"<enable>false</enable>\n                </dropframes>",
+           "<enable>true</enable>\n                </dropframes>"}}},
+        {"degrade quality with its minimum, keeping frame quality",
+         kCard,
+         [](Tolvane& c, Form& f) {
+             c.setAutoAdjustDegradeQuality(true);
+             c.setAutoAdjustPreserveFrameQuality(true);
+             f.txtfldFMLEAutoAdjustMinVideoBitrate.setStringValue("300");
+         },
+         {ValueId::autoAdjustDegradeQuality, ValueId::autoAdjustMinVideoBitrate,
+          ValueId::autoAdjustPreserveFrameQuality},
+         {{"<degradequality>\n                    <enable>false",
+           "<degradequality>\n                    <enable>true"},
+          {"<minvideobitrate></minvideobitrate>", "<minvideobitrate>300</minvideobitrate>"},
+          {"<preservepfq>false", "<preservepfq>true"}}},
+        {"auto-adjust where the profile has none",
+         kService,
+         [](Tolvane& c, Form&) { c.setAutoAdjust(true); },
+         {ValueId::autoAdjust},
+         {{"        </advanced>\n",
+           "        </advanced>\n            <autoadjust>\n                <enable>true</enable>\n"
+           "            </autoadjust>\n"}}},
+        {"restart and reconnect",
+         kCard,
+         [](Tolvane&, Form& f) {
+             f.txtfldFMLERestartDays.setStringValue("1");
+             f.txtfldFMLEReconnectAttempts.setStringValue("5");
+         },
+         {ValueId::restartDays, ValueId::reconnectAttempts},
+         {{"<days></days>", "<days>1</days>"},
+          {"<attempts></attempts>", "<attempts>5</attempts>"}}},
+        {"restart minutes after the hours",
+         kH264,
+         type(&Form::txtfldFMLERestartMinutes, "30"),
+         {ValueId::restartMinutes},
+         {{"<hours></hours>\n", "<hours></hours>\n        <minutes>30</minutes>\n"}}},
+        // Metadata.
+        {"a metadata value",
+         kCard,
+         type(&Form::txtfldFMLEMetadataCopyright, "© 2024"),
+         {ValueId::metadataCopyright},
+         {{"© Studio", "© 2024"}}},
+        {"a new entry among the others",
+         card({{"</metadata>", "<entry><key>title</key><value>Old</value></entry></metadata>"}}),
+         type(&Form::txtfldFMLEMetadataKeywords, "live, talk"),
+         {ValueId::metadataKeywords},
+         {{"        <entry>\n            <key>title",
+           entry("keywords", "live, talk") + "        <entry>\n            <key>title"}}},
+        {"entries into <metadata/>",
+         kService,
+         [](Tolvane&, Form& f) {
+             f.txtfldFMLEMetadataTitle.setStringValue("Show");
+             f.txtfldFMLEMetadataAuthor.setStringValue("Zoë");
+         },
+         {ValueId::metadataTitle, ValueId::metadataAuthor},
+         {{"<metadata></metadata>",
+           "<metadata>\n" + entry("author", "Zoë") + entry("title", "Show") + "    </metadata>"}}},
+        // Sections created where FMLE puts them.
+        {"rtmp before the recording",
+         kVP6,
+         type(&Form::txtfldFMLEStreamName, "key"),
+         {ValueId::streamName},
+         {{"    <output>\n",
+           "    <output>\n        <rtmp>\n            <stream>key</stream>\n        </rtmp>\n"}}},
+        {"no output section",
+         withoutOutput(),
+         [](Tolvane&, Form& f) {
+             f.txtfldFMLERecordingPath.setStringValue("/tmp/show.f4v");
+             f.txtfldFMLEStreamName.setStringValue("key");
+             f.txtfldFMLEStreamURL.setStringValue("rtmp://h/app");
+         },
+         {ValueId::streamURL, ValueId::streamName, ValueId::recordingPath},
+         {{"    </reconnectinterval>\n",
+           "    </reconnectinterval>\n    <output>\n        <rtmp>\n"
+           "            <url>rtmp://h/app</url>\n            <stream>key</stream>\n"
+           "        </rtmp>\n        <file>\n            <path>/tmp/show.f4v</path>\n"
+           "        </file>\n    </output>\n"}}},
+        {"reconnect before output, metadata after it",
+         kVP6,
+         [](Tolvane&, Form& f) {
+             f.txtfldFMLEReconnectInterval.setStringValue("10");
+             f.txtfldFMLEMetadataRating.setStringValue("G");
+         },
+         {ValueId::reconnectInterval, ValueId::metadataRating},
+         {{"    <output>\n",
+           "    <reconnectinterval>\n        <interval>10</interval>\n"
+           "    </reconnectinterval>\n    <output>\n"},
+          {"    </output>\n",
+           "    </output>\n    <metadata>\n" + entry("rating", "G") + "    </metadata>\n"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Store s({{"p.xml", c.profile}});
+        const std::string before = s.saveAs("before");  // the file as an unchanged save writes it
+        c.act(*s.controller, s.form);
+        EXPECT_EQ(c.changed, s.changed());
+        const std::string after = c.changed.empty() ? before : s.saveAs("after");
+        EXPECT_EQ(edited(lines(before), c.expected), lines(after));
+        EXPECT_EQ(before.substr(0, 4), after.substr(0, 4));  // encoding and mark
+        EXPECT_EQ(std::count(before.begin(), before.end(), '\r') > 0,
+                  std::count(after.begin(), after.end(), '\r') > 0);
+        EXPECT_EQ(Ids{}, s.changed());  // the form shows what was written
+    }
+}
+
+TEST(StreamingFields, ChangedOnDiskTooAreMergedOrAskedAndTheKeyStaysInTheFile) {
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    const auto onDisk = [](const std::string& from, const char* key) {
+        std::string text = lines(from);
+        text.replace(text.find("studio</stream>"), 6, key);
+        return text;
+    };
+    // The encoder saved another key meanwhile.
+    Store s({{"p.xml", kCard}});
+    s.form.txtfldFMLEStreamName.setStringValue("mine-secret");
+    s.home.write(s.file("p"), onDisk(kCard, "their-secret"));
+    SaveOutcome saved = s.save("p");
+    ASSERT_EQ(Outcome::Kind::conflict, saved.kind);
+    ASSERT_EQ(1u, saved.conflicts.size());
+    const Conflict& conflict = saved.conflicts[0];
+    EXPECT_EQ(ValueId::streamName, conflict.id);
+    EXPECT_EQ((Texts{"studio", "mine-secret", "their-secret"}),
+              (Texts{*conflict.loaded, *conflict.mine, *conflict.theirs}));
+    saved = s.save("p", {{ValueId::streamName, Keep::mine}});
+    EXPECT_EQ(Outcome::Kind::merged, saved.kind);
+    EXPECT_EQ("mine-secret", s.value("output/rtmp/stream"));
+
+    // A new entry and a URL changed on disk: both kept.
+    s.form.txtfldFMLEMetadataTitle.setStringValue("Show");
+    std::string url = lines(s.bytes("p"));
+    url.replace(url.find("live.example.com"), 16, "other.example.com");
+    s.home.write(s.file("p"), url);
+    EXPECT_EQ(Outcome::Kind::merged, s.save("p").kind);
+    EXPECT_EQ("rtmp://other.example.com/app", s.value("output/rtmp/url"));
+    EXPECT_EQ("Show", s.form.txtfldFMLEMetadataTitle.stringValue());
+
+    // A stream element held twice: the save names the element, never its text.
+    Store twice({{"p.xml", edited(kService, {{"</rtmp>", "<stream>x</stream></rtmp>"}})}});
+    twice.form.txtfldFMLEStreamName.setStringValue("mine-secret");
+    saved = twice.save("p");
+    EXPECT_EQ(Outcome::Kind::repeatedElement, saved.kind);
+    EXPECT_EQ("/flashmedialiveencoder_profile/output/rtmp/stream", saved.detail);
+    for (const std::string& said :
+         {::testing::internal::GetCapturedStdout(), ::testing::internal::GetCapturedStderr()})
+        EXPECT_EQ(std::string::npos, said.find("secret")) << said;
+}
+
+}  // namespace
+}  // namespace tolvane
