@@ -154,6 +154,20 @@ TEST(StreamingFields, LoadAsTheProfileHoldsThem) {
         EXPECT_EQ(c.shown, shown(s));
         EXPECT_EQ(Ids{}, s.changed());
     }
+    // The recording's folder is looked for on this computer: another machine's path has none.
+    Store s({{"p.xml", kCard}});
+    const std::string home = s.home.path().string();
+    s.home.write("file", "");
+    for (const auto& [path, exists] : std::vector<std::pair<std::string, bool>>{
+             {s.form.txtfldFMLERecordingPath.stringValue(), false},
+             {home + "/show.f4v", true},
+             {"/show.f4v", true},
+             {home + "/missing/show.f4v", false},
+             {home + "/file/show.f4v", false},
+             {"show.f4v", false}}) {
+        s.form.txtfldFMLERecordingPath.setStringValue(path);
+        EXPECT_EQ(exists, s.controller->recordingFolderExists()) << path;
+    }
 }
 
 TEST(StreamingFields, EachEditChangesItsOwnElementOnly) {
