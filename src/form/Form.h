@@ -140,7 +140,7 @@ struct StreamControls {
 
 inline constexpr std::size_t kMaxStreams = 3;
 
-inline const std::array<StreamControls, kMaxStreams> kStreamControls = {{
+inline constexpr std::array<StreamControls, kMaxStreams> kStreamControls = {{
     {&Form::comboboxFMLEVideoOutputBitrate, &Form::txtfldFMLEVideoOutputSizeX,
      &Form::txtfldFMLEVideoOutputSizeY, "comboboxFMLEVideoOutputBitrate",
      "txtfldFMLEVideoOutputSizeX", "txtfldFMLEVideoOutputSizeY"},
@@ -160,7 +160,7 @@ struct ProfileText {
     const char* label;
 };
 
-inline const std::array<ProfileText, 18> kProfileTexts = {{
+inline constexpr std::array<ProfileText, 18> kProfileTexts = {{
     {ValueId::autoAdjustMaxBufferSize, &Form::txtfldFMLEAutoAdjustMaxBufferSize,
      "txtfldFMLEAutoAdjustMaxBufferSize", "Maximum buffer size"},
     {ValueId::autoAdjustMinVideoBitrate, &Form::txtfldFMLEAutoAdjustMinVideoBitrate,
@@ -200,7 +200,7 @@ struct ProfileFlag {
     const char* label;
 };
 
-inline const std::array<ProfileFlag, 6> kProfileFlags = {{
+inline constexpr std::array<ProfileFlag, 6> kProfileFlags = {{
     {ValueId::autoAdjust, Property::autoAdjust, "chkboxFMLEAutoAdjust", "Auto adjust"},
     {ValueId::autoAdjustDropFrames, Property::autoAdjustDropFrames,
      "chkboxFMLEAutoAdjustDropFrames", "Drop frames"},
@@ -213,5 +213,9 @@ inline const std::array<ProfileFlag, 6> kProfileFlags = {{
     {ValueId::recordingLimitByDuration, Property::recordingLimitByDuration,
      "chkboxFMLERecordingLimitByDuration", "Limit by duration"},
 }};
+
+// A row missing from a table would be left empty.
+static_assert(kStreamControls.back().bitrateName && kProfileTexts.back().name &&
+              kProfileFlags.back().checkBoxName);
 
 }  // namespace tolvane

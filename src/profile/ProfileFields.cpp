@@ -225,6 +225,9 @@ constexpr Field kFields[kFieldCount] = {
     {kFirstEntry + 5, TOLVANE_ENTRY("rating"), nullptr, true},
 };
 
+// A row missing from either table would be left empty.
+static_assert(kSteps[kStepCount - 1].name != nullptr && kFields[kFieldCount - 1].path != nullptr);
+
 constexpr const char* kProcessPath = TOLVANE_PROFILE_ROOT "process";
 constexpr const char* kProcessVideoPath = TOLVANE_PROFILE_ROOT "process/video";
 constexpr const char* kAdvancedPath = TOLVANE_PROFILE_ROOT "encode/video/advanced";
