@@ -183,7 +183,7 @@ class Tolvane final : private PropertyHolder {
     void adjustBitrate();
 
     // The streams FMLE sends at once, each with its total (see form/Streams.h), and adding or
-    // removing one (the streams after a removed one move up).
+    // removing one by its slot in kStreamControls (0 for stream 1; the later streams move up).
     std::vector<StreamRow> streams() const;
     bool addStream();
     bool removeStream(std::size_t slot);
