@@ -48,7 +48,7 @@ bool isPositiveLimit(std::string_view typed) {
 }
 
 bool isDurationLimit(std::string_view hours, std::string_view minutes) {
-    const auto h = typedNumber(hours);
+    const auto h = hours.empty() ? std::optional<int64_t>(0) : typedNumber(hours);
     const auto m = minutes.empty() ? std::optional<int64_t>(0) : typedNumber(minutes);
     return h && m && *h <= INT32_MAX && *m <= 59 && *h + *m > 0;
 }

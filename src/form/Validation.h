@@ -24,7 +24,8 @@ bool isOutputDimension(std::string_view typed, bool h264);
 // A recording limit (MB) and the like: 1 or more.
 bool isPositiveLimit(std::string_view typed);
 
-// A recording duration limit: hours a number, minutes empty or 0 to 59, together more than none.
+// A recording duration limit: hours and minutes numbers or empty (0), minutes up to 59, together
+// more than none.
 bool isDurationLimit(std::string_view hours, std::string_view minutes);
 
 // A server address FMLE can publish to: "rtmp://" or "rtmps://" (in any case), a host, then

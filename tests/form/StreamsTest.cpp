@@ -125,7 +125,8 @@ TEST(TypedValues, AreCheckedAgainstTheirRanges) {
                                                                  {"2", "59", true},
                                                                  {"0", "0", false},
                                                                  {"1", "60", false},
-                                                                 {"", "30", false},
+                                                                 {"", "30", true},
+                                                                 {"", "", false},
                                                                  {"1h", "", false}}) {
         EXPECT_EQ(valid, isDurationLimit(hours, minutes)) << hours << ":" << minutes;
     }
