@@ -277,9 +277,13 @@ std::pair<pugi::xml_node, std::size_t> onlyChild(pugi::xml_node parent, const ch
 int entryKey(pugi::xml_node entry) {
     const pugi::xml_node key = onlyChild(entry, "key").first;
     if (!key) return -1;
-    const std::string text = textOf(key);
+    // Usually one plain text, compared where it is rather than copied out.
+    const pugi::xml_node only = key.first_child();
+    const bool plain = only && !only.next_sibling() && only.type() == pugi::node_pcdata &&
+                       !std::strchr(only.value(), '&');
+    const std::string text = plain ? std::string() : textOf(key);
     for (int k = 0; k < 6; ++k)
-        if (text == kMetadataKeys[k].key) return k;
+        if (std::strcmp(plain ? only.value() : text.c_str(), kMetadataKeys[k].key) == 0) return k;
     return -1;
 }
 
