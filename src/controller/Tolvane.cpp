@@ -316,6 +316,30 @@ void Tolvane::adjustBitrate() {
     rules::adjustBitrate(form_);
 }
 
+std::vector<StreamRow> Tolvane::streams() const {
+    return streamTable(form_);
+}
+
+bool Tolvane::addStream() {
+    return tolvane::addStream(form_);
+}
+
+bool Tolvane::removeStream(std::size_t slot) {
+    return tolvane::removeStream(form_, slot);
+}
+
+StreamNames Tolvane::resolvedStreamNames() const {
+    return resolveStreamNames(form_);
+}
+
+profile::KeptStreamValues Tolvane::keptStreamValues() const {
+    return currentFMLEProfile_ ? baseline_.keptStreamValues : profile::KeptStreamValues{};
+}
+
+bool Tolvane::recordingFolderExists() const {
+    return folderOfFileExists(*fileOps_, form_.txtfldFMLERecordingPath.stringValue());
+}
+
 // The profile store.
 
 std::optional<std::string> Tolvane::valueForXPath(const std::string& path,

@@ -15,6 +15,7 @@
 #include "form/Choices.h"
 #include "form/Form.h"
 #include "form/Properties.h"
+#include "form/Streams.h"
 #include "platform/CaptureDevices.h"
 #include "platform/Outcome.h"
 #include "profile/ProfileDocument.h"
@@ -182,8 +183,21 @@ class Tolvane final : private PropertyHolder {
     TagSet assignSamplrateByEncode(int32_t format);
     TagSet assignBitrateByEncode(int32_t format, int32_t samplerate, int32_t channel);
 
-    // Bitrate budget.
+    // Bitrate budget: sets stream 1's video bitrate.
     void adjustBitrate();
+
+    // The streams FMLE sends at once, each with its total (see form/Streams.h), and adding or
+    // removing one by its slot in kStreamControls (0 for stream 1; the later streams move up).
+    std::vector<StreamRow> streams() const;
+    bool addStream();
+    bool removeStream(std::size_t slot);
+    // The name each stream reaches the server under, with what the window should warn of.
+    StreamNames resolvedStreamNames() const;
+    // The open profile's bitrates and sizes past the streams the form shows, which a save keeps
+    // after them; the window warns while there are any.
+    profile::KeptStreamValues keptStreamValues() const;
+    // Whether the folder of the recording path exists on this computer.
+    bool recordingFolderExists() const;
 
     // CamTwist preferences.
     std::optional<camtwist::Loaded> camTwistPreference();

@@ -35,6 +35,33 @@ enum class ValueId : std::uint8_t {
     advancedCpuUsage,           // encode/video/advanced/cpu_usage (VP6)
     audioFormat,                // encode/audio/format
     audioBitrate,               // encode/audio/datarate
+    // The values a streamer changes between shows, in the order a profile holds them. "true" or
+    // "false" where the form shows a check box.
+    autoAdjust,                      // encode/video/autoadjust/enable
+    autoAdjustMaxBufferSize,         // encode/video/autoadjust/maxbuffersize
+    autoAdjustDropFrames,            // encode/video/autoadjust/dropframes/enable
+    autoAdjustDegradeQuality,        // encode/video/autoadjust/degradequality/enable
+    autoAdjustMinVideoBitrate,       // encode/video/autoadjust/degradequality/minvideobitrate
+    autoAdjustPreserveFrameQuality,  // encode/video/autoadjust/degradequality/preservepfq
+    restartDays,                     // restartinterval/days
+    restartHours,                    // restartinterval/hours
+    restartMinutes,                  // restartinterval/minutes
+    reconnectAttempts,               // reconnectinterval/attempts
+    reconnectInterval,               // reconnectinterval/interval
+    streamURL,                       // output/rtmp/url
+    backupURL,                       // output/rtmp/backup_url
+    streamName,                      // output/rtmp/stream, which holds the private key
+    recordingLimitBySize,            // output/file/limitbysize, its enable attribute
+    recordingSizeLimit,              // output/file/limitbysize, in MB
+    recordingLimitByDuration,        // output/file/limitbyduration, its enable attribute
+    recordingDurationLimit,          // output/file/limitbyduration, "H" or "H:MM"
+    recordingPath,                   // output/file/path
+    metadataTitle,                   // metadata: the value of the entry whose key is "title"
+    metadataDescription,             // ... "description"
+    metadataAuthor,                  // ... "author"
+    metadataCopyright,               // ... "copyright"
+    metadataKeywords,                // ... "keywords"
+    metadataRating,                  // ... "rating"
     // CamTwist's preferences.
     camTwistFrameRate,        // "frameRate"
     camTwistVideoSize,        // "videoSize"

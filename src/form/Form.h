@@ -48,6 +48,38 @@ struct Form {
     PopUpList popupFMLEAudioOutputChannel;
     PopUpList popupFMLEAudioSamplerate;
     PopUpList popupFMLEAudioOutputBitrate;
+
+    // Streams 2 and 3, beside stream 1's bitrate and output size above (see kStreamControls).
+    ComboBox comboboxFMLEVideoOutputBitrate2;
+    TextField txtfldFMLEVideoOutputSizeX2;
+    TextField txtfldFMLEVideoOutputSizeY2;
+    ComboBox comboboxFMLEVideoOutputBitrate3;
+    TextField txtfldFMLEVideoOutputSizeX3;
+    TextField txtfldFMLEVideoOutputSizeY3;
+    // The destination. The stream name usually holds the private key.
+    TextField txtfldFMLEStreamURL;
+    TextField txtfldFMLEBackupURL;
+    TextField txtfldFMLEStreamName;
+    // Recording to a file; the limits' on/off are controller properties.
+    TextField txtfldFMLERecordingPath;
+    TextField txtfldFMLERecordingSizeLimit;  // MB
+    TextField txtfldFMLERecordingDurationHours;
+    TextField txtfldFMLERecordingDurationMinutes;
+    // Auto-adjust, restart and reconnect.
+    TextField txtfldFMLEAutoAdjustMaxBufferSize;
+    TextField txtfldFMLEAutoAdjustMinVideoBitrate;
+    TextField txtfldFMLERestartDays;
+    TextField txtfldFMLERestartHours;
+    TextField txtfldFMLERestartMinutes;
+    TextField txtfldFMLEReconnectAttempts;
+    TextField txtfldFMLEReconnectInterval;
+    // Metadata.
+    TextField txtfldFMLEMetadataTitle;
+    TextField txtfldFMLEMetadataDescription;
+    TextField txtfldFMLEMetadataAuthor;
+    TextField txtfldFMLEMetadataCopyright;
+    TextField txtfldFMLEMetadataKeywords;
+    TextField txtfldFMLEMetadataRating;
 };
 
 // The form with every fixed list filled with FMLE 3.2's own option texts. Choice lists carry tags
@@ -94,5 +126,96 @@ inline const std::array<AdvancedOption, 8> kAdvancedOptions = {{
     {false, "cpu_usage", ValueId::advancedCpuUsage, &Form::popupVP6CPUUseage,
      Property::enableVP6CPUUseage, "popupVP6CPUUseage", "chkboxVP6CPUUseage", "CPU usage"},
 }};
+
+// The controls of one stream: its video bitrate and output size. FMLE sends up to three streams,
+// in this order; a stream whose bitrate is empty is absent (stream 1 always counts).
+struct StreamControls {
+    ComboBox Form::*bitrate;
+    TextField Form::*width;
+    TextField Form::*height;
+    const char* bitrateName;
+    const char* widthName;
+    const char* heightName;
+};
+
+inline constexpr std::size_t kMaxStreams = 3;
+
+inline constexpr std::array<StreamControls, kMaxStreams> kStreamControls = {{
+    {&Form::comboboxFMLEVideoOutputBitrate, &Form::txtfldFMLEVideoOutputSizeX,
+     &Form::txtfldFMLEVideoOutputSizeY, "comboboxFMLEVideoOutputBitrate",
+     "txtfldFMLEVideoOutputSizeX", "txtfldFMLEVideoOutputSizeY"},
+    {&Form::comboboxFMLEVideoOutputBitrate2, &Form::txtfldFMLEVideoOutputSizeX2,
+     &Form::txtfldFMLEVideoOutputSizeY2, "comboboxFMLEVideoOutputBitrate2",
+     "txtfldFMLEVideoOutputSizeX2", "txtfldFMLEVideoOutputSizeY2"},
+    {&Form::comboboxFMLEVideoOutputBitrate3, &Form::txtfldFMLEVideoOutputSizeX3,
+     &Form::txtfldFMLEVideoOutputSizeY3, "comboboxFMLEVideoOutputBitrate3",
+     "txtfldFMLEVideoOutputSizeX3", "txtfldFMLEVideoOutputSizeY3"},
+}};
+
+// A value a text field shows as the profile spells it and writes back as typed.
+struct ProfileText {
+    ValueId id;
+    TextField Form::*field;
+    const char* name;
+    const char* label;
+};
+
+inline constexpr std::array<ProfileText, 18> kProfileTexts = {{
+    {ValueId::autoAdjustMaxBufferSize, &Form::txtfldFMLEAutoAdjustMaxBufferSize,
+     "txtfldFMLEAutoAdjustMaxBufferSize", "Maximum buffer size"},
+    {ValueId::autoAdjustMinVideoBitrate, &Form::txtfldFMLEAutoAdjustMinVideoBitrate,
+     "txtfldFMLEAutoAdjustMinVideoBitrate", "Minimum video bitrate"},
+    {ValueId::restartDays, &Form::txtfldFMLERestartDays, "txtfldFMLERestartDays", "Days"},
+    {ValueId::restartHours, &Form::txtfldFMLERestartHours, "txtfldFMLERestartHours", "Hours"},
+    {ValueId::restartMinutes, &Form::txtfldFMLERestartMinutes, "txtfldFMLERestartMinutes",
+     "Minutes"},
+    {ValueId::reconnectAttempts, &Form::txtfldFMLEReconnectAttempts, "txtfldFMLEReconnectAttempts",
+     "Attempts"},
+    {ValueId::reconnectInterval, &Form::txtfldFMLEReconnectInterval, "txtfldFMLEReconnectInterval",
+     "Interval"},
+    {ValueId::streamURL, &Form::txtfldFMLEStreamURL, "txtfldFMLEStreamURL", "Server URL"},
+    {ValueId::backupURL, &Form::txtfldFMLEBackupURL, "txtfldFMLEBackupURL", "Backup URL"},
+    {ValueId::streamName, &Form::txtfldFMLEStreamName, "txtfldFMLEStreamName", "Stream name"},
+    {ValueId::recordingSizeLimit, &Form::txtfldFMLERecordingSizeLimit,
+     "txtfldFMLERecordingSizeLimit", "Size limit"},
+    {ValueId::recordingPath, &Form::txtfldFMLERecordingPath, "txtfldFMLERecordingPath", "File"},
+    {ValueId::metadataTitle, &Form::txtfldFMLEMetadataTitle, "txtfldFMLEMetadataTitle", "Title"},
+    {ValueId::metadataDescription, &Form::txtfldFMLEMetadataDescription,
+     "txtfldFMLEMetadataDescription", "Description"},
+    {ValueId::metadataAuthor, &Form::txtfldFMLEMetadataAuthor, "txtfldFMLEMetadataAuthor",
+     "Author"},
+    {ValueId::metadataCopyright, &Form::txtfldFMLEMetadataCopyright, "txtfldFMLEMetadataCopyright",
+     "Copyright"},
+    {ValueId::metadataKeywords, &Form::txtfldFMLEMetadataKeywords, "txtfldFMLEMetadataKeywords",
+     "Keywords"},
+    {ValueId::metadataRating, &Form::txtfldFMLEMetadataRating, "txtfldFMLEMetadataRating",
+     "Rating"},
+}};
+
+// An on/off value: a property shown by a check box, stored as "true" or "false".
+struct ProfileFlag {
+    ValueId id;
+    Property flag;
+    const char* checkBoxName;
+    const char* label;
+};
+
+inline constexpr std::array<ProfileFlag, 6> kProfileFlags = {{
+    {ValueId::autoAdjust, Property::autoAdjust, "chkboxFMLEAutoAdjust", "Auto adjust"},
+    {ValueId::autoAdjustDropFrames, Property::autoAdjustDropFrames,
+     "chkboxFMLEAutoAdjustDropFrames", "Drop frames"},
+    {ValueId::autoAdjustDegradeQuality, Property::autoAdjustDegradeQuality,
+     "chkboxFMLEAutoAdjustDegradeQuality", "Degrade quality"},
+    {ValueId::autoAdjustPreserveFrameQuality, Property::autoAdjustPreserveFrameQuality,
+     "chkboxFMLEAutoAdjustPreserveFrameQuality", "Keep frame quality"},
+    {ValueId::recordingLimitBySize, Property::recordingLimitBySize,
+     "chkboxFMLERecordingLimitBySize", "Limit by size"},
+    {ValueId::recordingLimitByDuration, Property::recordingLimitByDuration,
+     "chkboxFMLERecordingLimitByDuration", "Limit by duration"},
+}};
+
+// A row missing from a table would be left empty.
+static_assert(kStreamControls.back().bitrateName && kProfileTexts.back().name &&
+              kProfileFlags.back().checkBoxName);
 
 }  // namespace tolvane

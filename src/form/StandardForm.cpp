@@ -54,7 +54,8 @@ Form::Form(Standard) {
 
     const std::vector<std::string> bitrates = {"200",  "350",  "500",  "650",  "800", "1000",
                                                "1200", "1500", "2000", "2500", "3000"};
-    comboboxFMLEVideoOutputBitrate.addItemsWithObjectValues(bitrates);
+    for (const StreamControls& stream : kStreamControls)
+        (this->*stream.bitrate).addItemsWithObjectValues(bitrates);
     comboboxTotalBitrate.addItemsWithObjectValues(bitrates);
 }
 

@@ -507,6 +507,13 @@ bool exists(FileOps& ops, const std::string& path) {
     return ops.stat(path, &info) == 0;
 }
 
+bool folderOfFileExists(FileOps& ops, const std::string& file) {
+    const auto slash = file.rfind('/');
+    if (slash == std::string::npos) return false;
+    struct stat info {};
+    return ops.stat(slash == 0 ? "/" : file.substr(0, slash), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 Outcome removeFile(FileOps& ops, const std::string& path) {
     struct stat info {};
     if (ops.lstat(path, &info) != 0) return Outcome::fromErrno(errno, path);

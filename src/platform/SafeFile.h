@@ -25,6 +25,10 @@ std::string followSymlinks(FileOps& ops, const std::string& path);
 // Whether anything exists at a path, symlinks followed.
 bool exists(FileOps& ops, const std::string& path);
 
+// Whether the folder a file path names (up to its last "/") exists, symlinks followed. A path
+// without a folder, such as a Windows path from another machine, has none here.
+bool folderOfFileExists(FileOps& ops, const std::string& file);
+
 // A folder's entries with the types the listing gives, hidden ones included, without "." and
 // "..", in the order the system lists them; nothing when the path is no folder or cannot be
 // listed.

@@ -349,6 +349,21 @@ void setText(pugi::xml_node element, std::string_view text) {
     element.append_child(pugi::node_pcdata).set_value(spelt.c_str(), spelt.size());
 }
 
+std::string attributeText(pugi::xml_attribute attribute) {
+    std::string text;
+    appendUnescaped(text, attribute.value());
+    return text;
+}
+
+void setAttributeText(pugi::xml_node element, const char* name, std::string_view text) {
+    pugi::xml_attribute attribute = element.attribute(name);
+    if (!attribute) attribute = element.append_attribute(name);
+    std::string spelt;
+    for (char c : escaped(text))
+        c == '\'' ? spelt += "&apos;" : spelt += c;
+    attribute.set_value(spelt.c_str());
+}
+
 QueryResult query(const std::string& path, pugi::xml_node context) {
     QueryResult result;
     if (path.empty() || path.front() != '/' || path.back() == '/' || !context) {

@@ -10,83 +10,165 @@ namespace tolvane::profile {
 namespace {
 
 // The mapped part of a profile as a tree of element names. The children of each step follow one
-// another in the table, so that the walk compares a child element's name with a few names only.
+// another in the table, in the order FMLE writes them, so that the walk compares a child element's
+// name with a few names only, and a new element finds its place among its known siblings.
 struct Step {
     const char* name;
+    std::uint8_t parent;
     std::uint8_t firstChild;
     std::uint8_t childCount;
 };
 
 enum StepId : std::uint8_t {
     kRootStep,
+    kPreset,  // the root's sections
     kCapture,
     kProcess,
     kEncode,
-    kCaptureVideo,
+    kRestart,
+    kReconnect,
+    kOutput,
+    kMetadata,
+    kPreview,
+    kLog,
+    kCaptureVideo,  // capture
     kCaptureAudio,
-    kProcessVideo,
-    kEncodeVideo,
+    kProcessVideo,  // process
+    kEncodeVideo,   // encode
     kEncodeAudio,
-    kVideoDevice,
+    kDays,  // restartinterval
+    kHours,
+    kMinutes,
+    kAttempts,  // reconnectinterval
+    kInterval,
+    kRtmp,  // output
+    kFile,
+    kVideoDevice,  // capture/video
     kFrameRate,
     kSize,
-    kAudioDevice,
+    kAudioDevice,  // capture/audio
     kSampleRate,
     kChannels,
     kInputVolume,
-    kPreserveAspect,
-    kVideoFormat,
+    kPreserveAspect,  // process/video
+    kVideoFormat,     // encode/video
     kVideoDatarate,
     kOutputSize,
     kAdvanced,
-    kAudioFormat,
+    kAutoAdjust,
+    kAudioFormat,  // encode/audio
     kAudioDatarate,
-    kWidth,
+    kUrl,  // output/rtmp
+    kBackupUrl,
+    kStream,
+    kLimitBySize,  // output/file
+    kLimitByDuration,
+    kPath,
+    kWidth,  // capture/video/size
     kHeight,
-    kFirstOption,  // the advanced options, in the order of their ValueIds
-    kStepCount = kFirstOption + 7,
+    kFirstOption,                          // the advanced options, in the order of their ValueIds
+    kAutoAdjustEnable = kFirstOption + 7,  // encode/video/autoadjust
+    kMaxBufferSize,
+    kDropFrames,
+    kDegradeQuality,
+    kDropFramesEnable,  // autoadjust/dropframes
+    kDegradeEnable,     // autoadjust/degradequality
+    kMinVideoBitrate,
+    kPreservePfq,
+    // The metadata entries, told apart by their key rather than by name, in ValueId order.
+    kFirstEntry,
+    kStepCount = kFirstEntry + 6,
 };
 
 constexpr Step kSteps[kStepCount] = {
-    {"flashmedialiveencoder_profile", kCapture, 3},
-    {"capture", kCaptureVideo, 2},
-    {"process", kProcessVideo, 1},
-    {"encode", kEncodeVideo, 2},
-    {"video", kVideoDevice, 3},
-    {"audio", kAudioDevice, 4},
-    {"video", kPreserveAspect, 1},
-    {"video", kVideoFormat, 4},
-    {"audio", kAudioFormat, 2},
-    {"device", 0, 0},
-    {"frame_rate", 0, 0},
-    {"size", kWidth, 2},
-    {"device", 0, 0},
-    {"sample_rate", 0, 0},
-    {"channels", 0, 0},
-    {"input_volume", 0, 0},
-    {"preserve_aspect", 0, 0},
-    {"format", 0, 0},
-    {"datarate", 0, 0},
-    {"outputsize", 0, 0},
-    {"advanced", kFirstOption, 7},
-    {"format", 0, 0},
-    {"datarate", 0, 0},
-    {"width", 0, 0},
-    {"height", 0, 0},
-    {"profile", 0, 0},
-    {"level", 0, 0},
-    {"keyframe_frequency", 0, 0},
-    {"quality", 0, 0},
-    {"noise_reduction", 0, 0},
-    {"datarate_window", 0, 0},
-    {"cpu_usage", 0, 0},
+    {"flashmedialiveencoder_profile", kRootStep, kPreset, 10},
+    {"preset", kRootStep, 0, 0},
+    {"capture", kRootStep, kCaptureVideo, 2},
+    {"process", kRootStep, kProcessVideo, 1},
+    {"encode", kRootStep, kEncodeVideo, 2},
+    {"restartinterval", kRootStep, kDays, 3},
+    {"reconnectinterval", kRootStep, kAttempts, 2},
+    {"output", kRootStep, kRtmp, 2},
+    {"metadata", kRootStep, 0, 0},  // its entries are walked apart
+    {"preview", kRootStep, 0, 0},
+    {"log", kRootStep, 0, 0},
+    {"video", kCapture, kVideoDevice, 3},
+    {"audio", kCapture, kAudioDevice, 4},
+    {"video", kProcess, kPreserveAspect, 1},
+    {"video", kEncode, kVideoFormat, 5},
+    {"audio", kEncode, kAudioFormat, 2},
+    {"days", kRestart, 0, 0},
+    {"hours", kRestart, 0, 0},
+    {"minutes", kRestart, 0, 0},
+    {"attempts", kReconnect, 0, 0},
+    {"interval", kReconnect, 0, 0},
+    {"rtmp", kOutput, kUrl, 3},
+    {"file", kOutput, kLimitBySize, 3},
+    {"device", kCaptureVideo, 0, 0},
+    {"frame_rate", kCaptureVideo, 0, 0},
+    {"size", kCaptureVideo, kWidth, 2},
+    {"device", kCaptureAudio, 0, 0},
+    {"sample_rate", kCaptureAudio, 0, 0},
+    {"channels", kCaptureAudio, 0, 0},
+    {"input_volume", kCaptureAudio, 0, 0},
+    {"preserve_aspect", kProcessVideo, 0, 0},
+    {"format", kEncodeVideo, 0, 0},
+    {"datarate", kEncodeVideo, 0, 0},
+    {"outputsize", kEncodeVideo, 0, 0},
+    {"advanced", kEncodeVideo, kFirstOption, 7},
+    {"autoadjust", kEncodeVideo, kAutoAdjustEnable, 4},
+    {"format", kEncodeAudio, 0, 0},
+    {"datarate", kEncodeAudio, 0, 0},
+    {"url", kRtmp, 0, 0},
+    {"backup_url", kRtmp, 0, 0},
+    {"stream", kRtmp, 0, 0},
+    {"limitbysize", kFile, 0, 0},
+    {"limitbyduration", kFile, 0, 0},
+    {"path", kFile, 0, 0},
+    {"width", kSize, 0, 0},
+    {"height", kSize, 0, 0},
+    {"profile", kAdvanced, 0, 0},
+    {"level", kAdvanced, 0, 0},
+    {"keyframe_frequency", kAdvanced, 0, 0},
+    {"quality", kAdvanced, 0, 0},
+    {"noise_reduction", kAdvanced, 0, 0},
+    {"datarate_window", kAdvanced, 0, 0},
+    {"cpu_usage", kAdvanced, 0, 0},
+    {"enable", kAutoAdjust, 0, 0},
+    {"maxbuffersize", kAutoAdjust, 0, 0},
+    {"dropframes", kAutoAdjust, kDropFramesEnable, 1},
+    {"degradequality", kAutoAdjust, kDegradeEnable, 3},
+    {"enable", kDropFrames, 0, 0},
+    {"enable", kDegradeQuality, 0, 0},
+    {"minvideobitrate", kDegradeQuality, 0, 0},
+    {"preservepfq", kDegradeQuality, 0, 0},
+    {"entry", kMetadata, 0, 0},
+    {"entry", kMetadata, 0, 0},
+    {"entry", kMetadata, 0, 0},
+    {"entry", kMetadata, 0, 0},
+    {"entry", kMetadata, 0, 0},
+    {"entry", kMetadata, 0, 0},
 };
 
+// The metadata keys in ValueId order, each with its place in the order FMLE writes the entries.
+struct MetadataKey {
+    const char* key;
+    int order;
+};
+constexpr MetadataKey kMetadataKeys[6] = {{"title", 5},     {"description", 2}, {"author", 0},
+                                          {"copyright", 1}, {"keywords", 3},    {"rating", 4}};
+
 #define TOLVANE_PROFILE_ROOT "/flashmedialiveencoder_profile/"
+#define TOLVANE_ENTRY(key) TOLVANE_PROFILE_ROOT "metadata/entry[key='" key "']/value"
 
 struct Field {
     std::uint8_t step;
     const char* path;
+    // A value FMLE keeps in this attribute of the element rather than in its text.
+    const char* attribute = nullptr;
+    // Written into a profile that lacks it by creating what is missing, in FMLE's order; the
+    // form's older values need their element to be there.
+    bool creates = false;
 };
 
 // In ValueId order.
@@ -112,20 +194,60 @@ constexpr Field kFields[kFieldCount] = {
     {kFirstOption + 6, TOLVANE_PROFILE_ROOT "encode/video/advanced/cpu_usage"},
     {kAudioFormat, TOLVANE_PROFILE_ROOT "encode/audio/format"},
     {kAudioDatarate, TOLVANE_PROFILE_ROOT "encode/audio/datarate"},
+    {kAutoAdjustEnable, TOLVANE_PROFILE_ROOT "encode/video/autoadjust/enable", nullptr, true},
+    {kMaxBufferSize, TOLVANE_PROFILE_ROOT "encode/video/autoadjust/maxbuffersize", nullptr, true},
+    {kDropFramesEnable, TOLVANE_PROFILE_ROOT "encode/video/autoadjust/dropframes/enable", nullptr,
+     true},
+    {kDegradeEnable, TOLVANE_PROFILE_ROOT "encode/video/autoadjust/degradequality/enable", nullptr,
+     true},
+    {kMinVideoBitrate,
+     TOLVANE_PROFILE_ROOT "encode/video/autoadjust/degradequality/minvideobitrate", nullptr, true},
+    {kPreservePfq, TOLVANE_PROFILE_ROOT "encode/video/autoadjust/degradequality/preservepfq",
+     nullptr, true},
+    {kDays, TOLVANE_PROFILE_ROOT "restartinterval/days", nullptr, true},
+    {kHours, TOLVANE_PROFILE_ROOT "restartinterval/hours", nullptr, true},
+    {kMinutes, TOLVANE_PROFILE_ROOT "restartinterval/minutes", nullptr, true},
+    {kAttempts, TOLVANE_PROFILE_ROOT "reconnectinterval/attempts", nullptr, true},
+    {kInterval, TOLVANE_PROFILE_ROOT "reconnectinterval/interval", nullptr, true},
+    {kUrl, TOLVANE_PROFILE_ROOT "output/rtmp/url", nullptr, true},
+    {kBackupUrl, TOLVANE_PROFILE_ROOT "output/rtmp/backup_url", nullptr, true},
+    {kStream, TOLVANE_PROFILE_ROOT "output/rtmp/stream", nullptr, true},
+    {kLimitBySize, TOLVANE_PROFILE_ROOT "output/file/limitbysize/@enable", "enable", true},
+    {kLimitBySize, TOLVANE_PROFILE_ROOT "output/file/limitbysize", nullptr, true},
+    {kLimitByDuration, TOLVANE_PROFILE_ROOT "output/file/limitbyduration/@enable", "enable", true},
+    {kLimitByDuration, TOLVANE_PROFILE_ROOT "output/file/limitbyduration", nullptr, true},
+    {kPath, TOLVANE_PROFILE_ROOT "output/file/path", nullptr, true},
+    {kFirstEntry + 0, TOLVANE_ENTRY("title"), nullptr, true},
+    {kFirstEntry + 1, TOLVANE_ENTRY("description"), nullptr, true},
+    {kFirstEntry + 2, TOLVANE_ENTRY("author"), nullptr, true},
+    {kFirstEntry + 3, TOLVANE_ENTRY("copyright"), nullptr, true},
+    {kFirstEntry + 4, TOLVANE_ENTRY("keywords"), nullptr, true},
+    {kFirstEntry + 5, TOLVANE_ENTRY("rating"), nullptr, true},
 };
+
+// A row missing from either table would be left empty.
+static_assert(kSteps[kStepCount - 1].name != nullptr && kFields[kFieldCount - 1].path != nullptr);
 
 constexpr const char* kProcessPath = TOLVANE_PROFILE_ROOT "process";
 constexpr const char* kProcessVideoPath = TOLVANE_PROFILE_ROOT "process/video";
 constexpr const char* kAdvancedPath = TOLVANE_PROFILE_ROOT "encode/video/advanced";
 
+#undef TOLVANE_ENTRY
 #undef TOLVANE_PROFILE_ROOT
 
+constexpr std::uint8_t kOptionsEnd = kFirstOption + 7;
+
 constexpr bool isOptionStep(std::uint8_t step) {
-    return step >= kFirstOption && step < kStepCount;
+    return step >= kFirstOption && step < kOptionsEnd;
+}
+
+constexpr bool isEntryStep(std::uint8_t step) {
+    return step >= kFirstEntry && step < kStepCount;
 }
 
 // Where the path of each step matches: how many elements, and the first and last of them in
-// document order, as the path from the document would find them.
+// document order, as the path from the document would find them. For a metadata entry: the
+// entries whose one key holds its name.
 struct Matches {
     pugi::xml_node first;
     pugi::xml_node last;
@@ -137,6 +259,39 @@ struct Index {
     std::array<Matches, kStepCount> steps;
 };
 
+void count(Matches& matches, pugi::xml_node element) {
+    if (matches.count++ == 0) matches.first = element;
+    matches.last = element;
+}
+
+// The one child element of that name, or none (also when there are several); how many there are.
+std::pair<pugi::xml_node, std::size_t> onlyChild(pugi::xml_node parent, const char* name) {
+    std::pair<pugi::xml_node, std::size_t> found;
+    for (pugi::xml_node child = parent.child(name); child; child = child.next_sibling(name))
+        if (found.second++ == 0) found.first = child;
+    if (found.second != 1) found.first = pugi::xml_node();
+    return found;
+}
+
+// The place of an entry's key in ValueId order, -1 for an entry without one known key.
+int entryKey(pugi::xml_node entry) {
+    const pugi::xml_node key = onlyChild(entry, "key").first;
+    if (!key) return -1;
+    // Usually one plain text, compared where it is rather than copied out.
+    const pugi::xml_node only = key.first_child();
+    const bool plain = only && !only.next_sibling() && only.type() == pugi::node_pcdata &&
+                       !std::strchr(only.value(), '&');
+    const std::string text = plain ? std::string() : textOf(key);
+    for (int k = 0; k < 6; ++k)
+        if (std::strcmp(plain ? only.value() : text.c_str(), kMetadataKeys[k].key) == 0) return k;
+    return -1;
+}
+
+void visitMetadata(pugi::xml_node metadata, Index& index) {
+    for (pugi::xml_node entry = metadata.child("entry"); entry; entry = entry.next_sibling("entry"))
+        if (const int key = entryKey(entry); key >= 0) count(index.steps[kFirstEntry + key], entry);
+}
+
 void visit(pugi::xml_node element, std::uint8_t step, Index& index) {
     const Step& parent = kSteps[step];
     for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
@@ -144,9 +299,8 @@ void visit(pugi::xml_node element, std::uint8_t step, Index& index) {
         const char* name = child.name();
         for (std::uint8_t k = parent.firstChild; k < parent.firstChild + parent.childCount; ++k) {
             if (std::strcmp(name, kSteps[k].name) != 0) continue;
-            Matches& matches = index.steps[k];
-            if (matches.count++ == 0) matches.first = child;
-            matches.last = child;
+            count(index.steps[k], child);
+            if (k == kMetadata) visitMetadata(child, index);
             if (kSteps[k].childCount) visit(child, k, index);
             break;
         }
@@ -160,12 +314,32 @@ Index indexOf(const XmlNode& rootElement) {
     for (pugi::xml_node top = index.root.root().first_child(); top; top = top.next_sibling()) {
         if (top.type() != pugi::node_element || std::strcmp(top.name(), kSteps[0].name) != 0)
             continue;
-        Matches& matches = index.steps[kRootStep];
-        if (matches.count++ == 0) matches.first = top;
-        matches.last = top;
+        count(index.steps[kRootStep], top);
         visit(top, kRootStep, index);
     }
     return index;
+}
+
+// The absolute path of a step's elements.
+std::string stepPath(std::uint8_t step) {
+    std::string path = kSteps[step].name;
+    for (std::uint8_t at = step; at != kRootStep;) {
+        at = kSteps[at].parent;
+        path = std::string(kSteps[at].name) + "/" + path;
+    }
+    return "/" + path;
+}
+
+std::optional<std::string> read(const Index& index, const Field& field) {
+    const Matches& element = index.steps[field.step];
+    if (element.count != 1) return std::nullopt;
+    if (isEntryStep(field.step)) {
+        const pugi::xml_node value = onlyChild(element.first, "value").first;
+        return value ? std::optional(textOf(value)) : std::nullopt;
+    }
+    if (!field.attribute) return textOf(element.first);
+    const pugi::xml_attribute attribute = element.first.attribute(field.attribute);
+    return attribute ? std::optional(attributeText(attribute)) : std::nullopt;
 }
 
 bool isEmpty(pugi::xml_node element) {
@@ -179,25 +353,46 @@ pugi::xml_node lastChildNamed(pugi::xml_node parent, const char* name) {
     return found;
 }
 
-// The step of a known option element, or 0 for any other node.
-std::uint8_t optionStepOf(pugi::xml_node child) {
+// The step of a child element that is one of the known children of parent, or 0 for any other
+// node.
+std::uint8_t knownChildStep(std::uint8_t parent, pugi::xml_node child) {
     if (child.type() != pugi::node_element) return 0;
-    for (std::uint8_t k = kFirstOption; k < kStepCount; ++k)
+    const Step& step = kSteps[parent];
+    for (std::uint8_t k = step.firstChild; k < step.firstChild + step.childCount; ++k)
         if (std::strcmp(child.name(), kSteps[k].name) == 0) return k;
     return 0;
 }
 
-// A new option element among the known ones in their order: before the first that follows it,
-// else after the last that precedes it, else at the end.
-pugi::xml_node insertOption(pugi::xml_node advanced, std::uint8_t step) {
+// A new element among its known siblings in their order: before the first that follows it, else
+// after the last that precedes it, else at the end. place gives a child's place in that order, 0
+// for a node that has none.
+template <typename Place>
+pugi::xml_node insertInOrder(pugi::xml_node parent, const char* name, std::uint8_t own,
+                             Place place) {
     pugi::xml_node after;
-    for (pugi::xml_node child = advanced.first_child(); child; child = child.next_sibling()) {
-        const std::uint8_t known = optionStepOf(child);
-        if (known > step) return advanced.insert_child_before(kSteps[step].name, child);
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling()) {
+        const std::uint8_t known = place(child);
+        if (known > own) return parent.insert_child_before(name, child);
         if (known != 0) after = child;
     }
-    return after ? advanced.insert_child_after(kSteps[step].name, after)
-                 : advanced.append_child(kSteps[step].name);
+    return after ? parent.insert_child_after(name, after) : parent.append_child(name);
+}
+
+pugi::xml_node insertStep(pugi::xml_node parent, std::uint8_t step) {
+    const std::uint8_t of = kSteps[step].parent;
+    return insertInOrder(parent, kSteps[step].name, step,
+                         [of](pugi::xml_node child) { return knownChildStep(of, child); });
+}
+
+// A new entry among the entries of known keys, in the order FMLE writes them.
+pugi::xml_node insertEntry(pugi::xml_node metadata, int key) {
+    const auto place = [](pugi::xml_node child) -> std::uint8_t {
+        if (child.type() != pugi::node_element || std::strcmp(child.name(), "entry") != 0) return 0;
+        const int known = entryKey(child);
+        return known < 0 ? 0 : static_cast<std::uint8_t>(kMetadataKeys[known].order + 1);
+    };
+    return insertInOrder(metadata, "entry", static_cast<std::uint8_t>(kMetadataKeys[key].order + 1),
+                         place);
 }
 
 class Writer {
@@ -208,13 +403,26 @@ class Writer {
         const Field& field = kFields[fieldIndex(write.id)];
         if (field.step == kPreserveAspect) return writeAspect(write.value.has_value());
         if (isOptionStep(field.step)) return writeOption(field, write.value);
+        if (isEntryStep(field.step)) return writeEntry(field, write.value);
         Matches& element = index_.steps[field.step];
-        if (element.count != 1) return failure(field.path, element.count);
-        if (write.value) {
-            setText(element.first, *write.value);
+        if (element.count > 1 || (element.count == 0 && !field.creates))
+            return failure(field.path, element.count);
+        if (!write.value) {
+            if (element.count == 0) return {};
+            if (field.attribute) {
+                element.first.remove_attribute(field.attribute);
+            } else {
+                remove(element.first);
+                element = {};
+            }
+            return {};
+        }
+        auto target = ensure(field.step);
+        if (!target) return tl::unexpected(target.error());
+        if (field.attribute) {
+            setAttributeText(*target, field.attribute, *write.value);
         } else {
-            remove(element.first);
-            element = {};
+            setText(*target, *write.value);
         }
         return {};
     }
@@ -227,10 +435,50 @@ class Writer {
     }
 
   private:
-    static tl::unexpected<WriteFailure> failure(const char* path, std::size_t matches) {
-        return tl::unexpected(WriteFailure{path, matches});
+    static tl::unexpected<WriteFailure> failure(std::string path, std::size_t matches) {
+        return tl::unexpected(WriteFailure{std::move(path), matches});
     }
     static void remove(pugi::xml_node element) { element.parent().remove_child(element); }
+
+    // The one element of a step, created with whatever it lacks above it where there is none.
+    tl::expected<pugi::xml_node, WriteFailure> ensure(std::uint8_t step) {
+        Matches& matches = index_.steps[step];
+        if (matches.count == 1) return matches.first;
+        if (matches.count > 1 || step == kRootStep) return failure(stepPath(step), matches.count);
+        auto parent = ensure(kSteps[step].parent);
+        if (!parent) return parent;
+        const pugi::xml_node created = insertStep(*parent, step);
+        matches = {created, created, 1};
+        return created;
+    }
+
+    // A metadata value: the value of the one entry of its key; a missing entry is added, key and
+    // then value.
+    tl::expected<void, WriteFailure> writeEntry(const Field& field,
+                                                const std::optional<std::string>& value) {
+        Matches& entries = index_.steps[field.step];
+        if (entries.count > 1) return failure(field.path, entries.count);
+        const int key = field.step - kFirstEntry;
+        if (entries.count == 1) {
+            auto [element, values] = onlyChild(entries.first, "value");
+            if (values > 1) return failure(field.path, values);
+            if (!value) {
+                if (element) remove(element);
+                return {};
+            }
+            if (!element) element = entries.first.append_child("value");
+            setText(element, *value);
+            return {};
+        }
+        if (!value) return {};
+        auto metadata = ensure(kMetadata);
+        if (!metadata) return tl::unexpected(metadata.error());
+        pugi::xml_node entry = insertEntry(*metadata, key);
+        setText(entry.append_child("key"), kMetadataKeys[key].key);
+        setText(entry.append_child("value"), *value);
+        entries = {entry, entry, 1};
+        return {};
+    }
 
     tl::expected<void, WriteFailure> writeAspect(bool preserve) {
         Matches& aspect = index_.steps[kPreserveAspect];
@@ -295,7 +543,7 @@ class Writer {
             if (!created) return failure("", 0);
             advanced = {created, created, 1};
         }
-        pugi::xml_node element = insertOption(advanced.first, field.step);
+        pugi::xml_node element = insertStep(advanced.first, field.step);
         setText(element, *value);
         option = {element, element, 1};
         return {};
@@ -311,13 +559,16 @@ const char* fieldPath(ValueId id) {
     return kFields[fieldIndex(id)].path;
 }
 
+bool isElementTextField(ValueId id) {
+    const Field& field = kFields[fieldIndex(id)];
+    return !field.attribute && !isEntryStep(field.step);
+}
+
 FieldTexts readFields(const XmlNode& root) {
     const Index index = indexOf(root);
     FieldTexts texts;
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
-        const Matches& element = index.steps[kFields[i].step];
-        if (element.count == 1) texts[i] = textOf(element.first);
-    }
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        texts[i] = read(index, kFields[i]);
     return texts;
 }
 

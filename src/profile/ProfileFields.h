@@ -14,8 +14,8 @@
 // its text, and how a changed one is written. One walk over the document finds them all.
 namespace tolvane::profile {
 
-// A profile's values are the ValueIds from the video device to the audio bitrate.
-inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(ValueId::audioBitrate) + 1;
+// A profile's values are the ValueIds before CamTwist's.
+inline constexpr std::size_t kFieldCount = static_cast<std::size_t>(ValueId::camTwistFrameRate);
 
 constexpr std::size_t fieldIndex(ValueId id) {
     return static_cast<std::size_t>(id);
@@ -29,8 +29,12 @@ constexpr ValueId fieldAt(std::size_t index) {
 using FieldTexts = std::array<std::optional<std::string>, kFieldCount>;
 
 // The absolute path of a value's element, as in
-// "/flashmedialiveencoder_profile/capture/video/device".
+// "/flashmedialiveencoder_profile/capture/video/device"; for an attribute it ends in "/@name",
+// for a metadata value it picks the entry by its key ("entry[key='title']/value").
 const char* fieldPath(ValueId id);
+
+// Whether a value is the text of the element its path names, without an attribute or a key.
+bool isElementTextField(ValueId id);
 
 // Preserve aspect is the presence of its element; its text means nothing.
 constexpr bool isPresenceField(ValueId id) {
@@ -56,8 +60,13 @@ struct WriteFailure {
 
 // Writes the values, in the order given (each value once), into the document of the root element.
 // Each touches its own element only:
-// - a text value replaces the text of its one element, or removes it; a missing or repeated
-//   element fails;
+// - a text value replaces the text of its one element, or removes it; a repeated element fails,
+//   and so does a missing one of the values the form has always shown (from the video device to
+//   the audio bitrate);
+// - a value the form shows since (auto-adjust to metadata) is written into a profile that lacks
+//   it by creating the element and whatever lacks above it, each among its known siblings in
+//   FMLE's order; an attribute value changes only its attribute; a metadata value is that of the
+//   one entry of its key, and a new entry (key, then value) joins the others in FMLE's order;
 // - preserve aspect adds its element into the one process/video, creating only what is missing
 //   (process at position 2 of the root), and removing it takes along a video and process that it
 //   leaves empty;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "form/TextValue.h"
+#include "form/Validation.h"
 
 namespace tolvane::profile {
 namespace {
@@ -54,29 +55,84 @@ const PopUpList* listOf(ValueId id, const Form& form) {
     }
 }
 
-// A bitrate or size text as FMLE ends it, with ";"; other texts stay whole.
-std::string_view withoutFinalSemicolon(std::string_view text) {
-    return text.ends_with(';') ? text.substr(0, text.size() - 1) : text;
+// A datarate or outputsize text's values, one per stream, each ended by ";" as FMLE writes them
+// ("300;700;"); a last value without its ";" counts too.
+std::vector<std::string_view> streamValues(std::string_view text) {
+    std::vector<std::string_view> values;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t end = std::min(text.find(';', from), text.size());
+        values.push_back(text.substr(from, end - from));
+        from = end + 1;
+    }
+    return values;
 }
 
-// Several sizes, one per stream, as in "320x180;640x360;": the first is shown, the others kept.
-struct OutputSizes {
-    std::string_view first;
-    std::string_view others;
-};
-
-OutputSizes splitOutputSizes(std::string_view value) {
-    const std::string_view shown = withoutFinalSemicolon(value);
-    const auto semicolon = shown.find(';');
-    if (semicolon == std::string_view::npos || shown.find('x') == std::string_view::npos)
-        return {shown, {}};
-    return {shown.substr(0, semicolon), value.substr(semicolon + 1)};
+// The text after its first n values and their ";".
+std::string_view afterValues(std::string_view text, std::size_t n) {
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < n && from < text.size(); ++i)
+        from = std::min(text.find(';', from), text.size()) + 1;
+    return from < text.size() ? text.substr(from) : std::string_view();
 }
 
-void showOutputSize(Form& form, std::string_view title) {
+void showOutputSize(Form& form, std::size_t slot, std::string_view title) {
     const auto pieces = splitAt(title, "x");
-    form.txtfldFMLEVideoOutputSizeX.setStringValue(pieces.front());
-    form.txtfldFMLEVideoOutputSizeY.setStringValue(pieces.back());
+    (form.*kStreamControls[slot].width).setStringValue(pieces.front());
+    (form.*kStreamControls[slot].height).setStringValue(pieces.back());
+}
+
+bool isPresentStream(const Form& form, std::size_t slot) {
+    return slot == 0 || !(form.*kStreamControls[slot].bitrate).stringValue().empty();
+}
+
+const ProfileText* profileText(ValueId id) {
+    for (const ProfileText& text : kProfileTexts)
+        if (text.id == id) return &text;
+    return nullptr;
+}
+
+const ProfileFlag* profileFlag(ValueId id) {
+    for (const ProfileFlag& flag : kProfileFlags)
+        if (flag.id == id) return &flag;
+    return nullptr;
+}
+
+// FMLE writes "true" and "false"; any other spelling of true reads as on.
+bool isTrue(const std::optional<std::string>& text) {
+    if (!text) return false;
+    std::string word;
+    for (char c : *text)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            word += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return word == "true";
+}
+
+// FMLE's spelling of minutes is not known: "H" and "H:MM" are read, and any other text is shown
+// whole in the hours, so that it is written back as it was until the user changes it.
+void showDuration(Form& form, const std::optional<std::string>& text) {
+    std::string hours = text.value_or("");
+    std::string minutes;
+    const auto colon = hours.find(':');
+    if (typedNumber(hours)) {
+        minutes = "0";
+    } else if (colon != std::string::npos &&
+               typedNumber(std::string_view(hours).substr(0, colon)) &&
+               typedNumber(std::string_view(hours).substr(colon + 1))) {
+        minutes = hours.substr(colon + 1);
+        hours.resize(colon);
+    }
+    form.txtfldFMLERecordingDurationHours.setStringValue(hours);
+    form.txtfldFMLERecordingDurationMinutes.setStringValue(minutes);
+}
+
+std::string durationText(const Form& form) {
+    const std::string& hours = form.txtfldFMLERecordingDurationHours.stringValue();
+    const std::string& minutes = form.txtfldFMLERecordingDurationMinutes.stringValue();
+    const auto m = typedNumber(minutes);
+    if (minutes.empty() || m == 0) return hours;
+    return (hours.empty() ? "0" : hours) + ":" +
+           (m ? (*m < 10 ? "0" : "") + std::to_string(*m) : minutes);
 }
 
 bool vp6Chosen(const Form& form) {
@@ -152,13 +208,23 @@ Baseline loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHo
     set(Property::tagVideoOutputFormat, tagOf(vocabularies.videoOutputFormat, format));
     base.loadedVP6 = vp6Chosen(form);
     capture({ValueId::videoFormat});
-    form.comboboxFMLEVideoOutputBitrate.setStringValue(
-        std::string(withoutFinalSemicolon(stored(ValueId::videoBitrate).value_or(""))));
+    // One stream per value, as far as both elements hold one; stream 1 always.
+    const std::string& datarate = stored(ValueId::videoBitrate).value_or("");
+    const std::string& outputSize = stored(ValueId::outputSize).value_or("");
+    const auto bitrates = streamValues(datarate);
+    const auto sizes = streamValues(outputSize);
+    const std::size_t shown = std::max<std::size_t>(
+        1, std::min({bitrates.size(), sizes.size(), static_cast<std::size_t>(kMaxStreams)}));
+    base.keptStreamValues = {std::string(afterValues(datarate, shown)),
+                             std::string(afterValues(outputSize, shown))};
+    for (std::size_t slot = 0; slot < kMaxStreams; ++slot)
+        (form.*kStreamControls[slot].bitrate)
+            .setStringValue(slot < shown && slot < bitrates.size() ? std::string(bitrates[slot])
+                                                                   : std::string());
     capture({ValueId::videoBitrate});
-    const std::string outputSize = stored(ValueId::outputSize).value_or("");
-    const OutputSizes sizes = splitOutputSizes(outputSize);
-    base.otherOutputSizes = sizes.others;
-    showOutputSize(form, sizes.first);
+    for (std::size_t slot = 0; slot < kMaxStreams; ++slot)
+        showOutputSize(form, slot,
+                       slot < shown && slot < sizes.size() ? sizes[slot] : std::string_view());
     capture({ValueId::outputSize});
 
     for (const AdvancedOption& option : kAdvancedOptions)
@@ -182,6 +248,17 @@ Baseline loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHo
     keepUnknown(form.popupFMLEAudioOutputBitrate, bitrate);
     set(Property::tagAudioBitrate, tagOf(vocabularies.audioBitrate, bitrate));
     capture({ValueId::audioBitrate});
+
+    for (const ProfileText& text : kProfileTexts) {
+        (form.*text.field).setStringValue(stored(text.id).value_or(""));
+        capture({text.id});
+    }
+    for (const ProfileFlag& flag : kProfileFlags) {
+        set(flag.flag, isTrue(stored(flag.id)));
+        capture({flag.id});
+    }
+    showDuration(form, stored(ValueId::recordingDurationLimit));
+    capture({ValueId::recordingDurationLimit});
     return base;
 }
 
@@ -211,10 +288,22 @@ std::optional<std::string> currentValue(ValueId id, const Form& form,
             if (properties.propertyValue(Property::preserveAspect) == 0) return std::nullopt;
             return std::string();
         case ValueId::videoBitrate:
-            return form.comboboxFMLEVideoOutputBitrate.stringValue() + ";";
-        case ValueId::outputSize:
-            return form.txtfldFMLEVideoOutputSizeX.stringValue() + "x" +
-                   form.txtfldFMLEVideoOutputSizeY.stringValue() + ";" + baseline.otherOutputSizes;
+        case ValueId::outputSize: {
+            const bool bitrates = id == ValueId::videoBitrate;
+            std::string text;
+            for (std::size_t slot = 0; slot < kMaxStreams; ++slot) {
+                if (!isPresentStream(form, slot)) continue;
+                const StreamControls& stream = kStreamControls[slot];
+                text += bitrates ? (form.*stream.bitrate).stringValue()
+                                 : (form.*stream.width).stringValue() + "x" +
+                                       (form.*stream.height).stringValue();
+                text += ';';
+            }
+            return text + (bitrates ? baseline.keptStreamValues.bitrates
+                                    : baseline.keptStreamValues.sizes);
+        }
+        case ValueId::recordingDurationLimit:
+            return durationText(form);
         case ValueId::advancedProfile:
         case ValueId::advancedLevel:
         case ValueId::advancedKeyframeFrequency:
@@ -226,6 +315,9 @@ std::optional<std::string> currentValue(ValueId id, const Form& form,
         default:
             break;
     }
+    if (const ProfileText* text = profileText(id)) return (form.*text->field).stringValue();
+    if (const ProfileFlag* flag = profileFlag(id))
+        return std::string(properties.propertyValue(flag->flag) != 0 ? "true" : "false");
     const PopUpList* list = listOf(id, form);
     return list ? list->title() : std::nullopt;
 }
@@ -264,7 +356,7 @@ void fmleFrameRateSelected(Form& form, bool syncFrameRate) {
 }
 
 void fmleInputSizeSelected(Form& form, const PopUpList& sender) {
-    showOutputSize(form, sender.title().value_or(""));
+    showOutputSize(form, 0, sender.title().value_or(""));
 }
 
 tl::expected<void, WriteFailure> rebuildProfile(ProfileDocument* document,

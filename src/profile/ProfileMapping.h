@@ -25,14 +25,23 @@ struct Vocabularies {
     const TitleTagDictionary& audioBitrate;
 };
 
+// The video bitrates and output sizes past the streams the form shows, as the file spells them:
+// values beyond the third stream, or beyond the shorter of the two elements. A save writes them
+// back after the streams shown.
+struct KeptStreamValues {
+    std::string bitrates;
+    std::string sizes;
+
+    bool any() const { return !bitrates.empty() || !sizes.empty(); }
+};
+
 // What a load leaves for the rebuild: the profile's texts, and the form as loaded in the value
 // space of each field (the text a rebuild would write for it), taken right after the load step
 // that reads the field, before later steps' rules run.
 struct Baseline {
     FieldTexts stored;
     FieldTexts loaded;
-    // Of several output sizes, those after the one the form shows, written back after it.
-    std::string otherOutputSizes;
+    KeptStreamValues keptStreamValues;
     // The codec as the writer tells it (the title "VP6") when the profile was loaded: until the
     // user switches it, the other codec's options stay as stored.
     bool loadedVP6 = false;
@@ -41,13 +50,18 @@ struct Baseline {
 // Fills the FMLE side of the form from a document, in the fixed order that lets the encoding
 // rules re-validate the audio choices as the values arrive. A value that no list item offers is
 // kept as an item of its own (see PopUpList::isKept), written back as it is; the previous
-// profile's kept items go first.
+// profile's kept items go first. The streams are the datarate's and outputsize's values in order,
+// as many as both elements hold (stream 1 always, three at most). The values the form shows since
+// (auto-adjust to metadata) follow the audio bitrate; a duration limit "H" or "H:MM" shows as
+// hours and minutes, any other text whole in the hours.
 Baseline loadFMLEProfile(const ProfileDocument& document, Form& form, PropertyHolder& properties,
                          const Vocabularies& vocabularies);
 
 // The text a rebuild would write for a field in the form's present state: the canonical text
-// ("N;", "2" or "1", "%ld", the selected title), or a kept item's own text. Nothing removes the
-// element.
+// ("N;", "2" or "1", "%ld", the selected title, "true" or "false", a text field's text), or a
+// kept item's own text. The datarate and outputsize hold each present stream's value followed by
+// ";", then the kept values; a duration limit is "H" when its minutes are 0 or empty, else "H:MM".
+// Nothing removes the element.
 std::optional<std::string> currentValue(ValueId id, const Form& form,
                                         const PropertyHolder& properties, const Baseline& baseline);
 

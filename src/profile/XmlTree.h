@@ -43,5 +43,10 @@ std::string textOf(pugi::xml_node node);
 // Makes a text the element's only content, spelt with references where XML needs them.
 void setText(pugi::xml_node element, std::string_view text);
 
+// An attribute's value with its references resolved; setting one adds the attribute where the
+// element lacks it, spelt for the single quotes the document is written with.
+std::string attributeText(pugi::xml_attribute attribute);
+void setAttributeText(pugi::xml_node element, const char* name, std::string_view text);
+
 }  // namespace profile
 }  // namespace tolvane

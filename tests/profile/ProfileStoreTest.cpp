@@ -207,9 +207,9 @@ TEST(RoundTrip, KeptValuesShowAndBelongToTheLoadedProfile) {
     Form& f = s.form;
     Tolvane& c = *s.controller;
     c.loadFMLEProfile("service");
-    EXPECT_EQ((Texts{"", "", "x", "", "44100", "Stereo", "H.264", "Aac", "128",
-                     "300;700;1200 320x180", "75", "+Main", "+3.1", "+3 seconds", "1 Second",
-                     "Best Quality - Lower Framerate", "None", "Tiny", "Very Low"}),
+    EXPECT_EQ((Texts{"", "", "x", "", "44100", "Stereo", "H.264", "Aac", "128", "300 320x180", "75",
+                     "+Main", "+3.1", "+3 seconds", "1 Second", "Best Quality - Lower Framerate",
+                     "None", "Tiny", "Very Low"}),
               s.shown());
 
     // A kept item can be picked again; the codec switch never falls back to it.
