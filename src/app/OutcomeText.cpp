@@ -90,7 +90,7 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
                                   "it is left as it is")
                                    .arg(userPath(outcome.path)));
         case Kind::unwritableText:
-            return notDone.arg(tr("CamTwist's setting “%1” holds text a settings file cannot "
+            return notDone.arg(tr("CamTwist's setting “%1” holds a value a settings file cannot "
                                   "store")
                                    .arg(QString::fromStdString(outcome.detail)));
         case Kind::backupIsSameFile:

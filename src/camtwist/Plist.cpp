@@ -338,8 +338,32 @@ std::string_view writtenText(plist_t value) {
     return text ? std::string_view(text, static_cast<std::size_t>(length)) : std::string_view();
 }
 
-// The path of the first key or string below `node` that XML cannot carry. Recursion is bounded
-// by the nesting that parsing lets through.
+// The XML libplist writes for one value.
+std::string xmlOf(plist_t node) {
+    char* xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(node, &xml, &length);
+    std::string text = xml ? std::string(xml, length) : std::string();
+    if (xml) plist_to_xml_free(xml);
+    return text;
+}
+
+// libplist writes a date it cannot format (far outside the calendar's years) as an empty element,
+// which reads back as 2001-01-01: such a date would be lost, not kept. A date is whole seconds in
+// XML, so only what XML writes is compared.
+bool xmlCanCarryDate(plist_t date) {
+    const std::string written = xmlOf(date);
+    if (written.empty() || written.find("<date/>") != std::string::npos) return false;
+    plist_t back = nullptr;
+    plist_from_xml(written.data(), static_cast<uint32_t>(written.size()), &back);
+    if (!back) return false;
+    const bool same = xmlOf(back) == written;
+    plist_free(back);
+    return same;
+}
+
+// The path of the first key, string or date below `node` that XML cannot carry. Recursion is
+// bounded by the nesting that parsing lets through.
 std::optional<std::string> firstUnwritable(plist_t node, const std::string& path) {
     const auto below = [&](const std::string& name) {
         return path.empty() ? name : path + "/" + name;
@@ -347,6 +371,9 @@ std::optional<std::string> firstUnwritable(plist_t node, const std::string& path
     switch (plist_get_node_type(node)) {
         case PLIST_STRING:
             if (!xmlCanCarry(writtenText(node))) return path;
+            break;
+        case PLIST_DATE:
+            if (!xmlCanCarryDate(node)) return path;
             break;
         case PLIST_ARRAY:
             for (uint32_t i = 0; i < plist_array_get_size(node); ++i)

@@ -25,9 +25,10 @@ class PlistDictionary {
     static std::optional<PlistDictionary> parse(std::string_view bytes);
     // The whole dictionary as an XML property list.
     std::string toXml() const;
-    // The first key or string value, at any depth, that XML 1.0 cannot carry (invalid UTF-8 or a
-    // character such as U+0001): its key, or a path such as "outer/inner" or "list/2" for nested
-    // values. Nothing when the whole dictionary can be written.
+    // The first key or value, at any depth, that an XML list cannot carry (a text with invalid
+    // UTF-8 or a character such as U+0001, a date far outside the calendar's years): its key, or a
+    // path such as "outer/inner" or "list/2" for nested values. Nothing when the whole dictionary
+    // can be written.
     std::optional<std::string> unwritableText() const;
 
     std::size_t size() const;

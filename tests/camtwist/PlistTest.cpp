@@ -132,6 +132,16 @@ TEST(Plist, NamesTheFirstTextXmlCannotCarry) {
     // Not UTF-8, an overlong "A", and a NUL, which libplist writes raw with what follows it.
     for (const std::string& value : {"a\xFF"s, "z\xC1\x81"s, "{1\0, 2}"s})
         EXPECT_EQ("a", firstIn("<key>a</key><string>" + value + "</string>"));
+    // A binary date far outside the calendar's years would be written as an empty element that
+    // reads back as 2001-01-01; one in 2026 is written as it is.
+    const auto dated = [](const std::string& bigEndianSeconds) {
+        return PlistDictionary::parse(
+                   binaryPlist({"\xD1"s + ref(1) + ref(2), "Tlast", "\x33"s + bigEndianSeconds}))
+            .value()
+            .unwritableText();
+    };
+    EXPECT_EQ("last", dated("\xD4\xC7\x21\xD4\x41\x80\x00\x00"s));
+    EXPECT_EQ(std::nullopt, dated("\x41\xC9\x9A\x2D\x80\x00\x00\x00"s));
 }
 
 }  // namespace
