@@ -8,13 +8,14 @@
 
 namespace tolvane {
 
-enum class TextEncoding { utf8, utf16le, utf16be };
+enum class TextEncoding : std::uint8_t { utf8, utf16le, utf16be };
 
 struct ProfileDocument::Impl {
     pugi::xml_document xml;
     TextEncoding encoding = TextEncoding::utf8;
     bool byteOrderMark = false;
     bool crlf = false;
+    std::size_t parsedBytes = 0;  // what the file held: about what saving writes
 };
 
 namespace {
@@ -41,80 +42,151 @@ void appendUtf8(std::string& out, uint32_t cp) {
     }
 }
 
-// UTF-16 to UTF-8; nothing for an odd length or a broken surrogate pair, which no editor writes.
-std::optional<std::string> utf16ToUtf8(std::string_view bytes, bool littleEndian) {
-    if (bytes.size() % 2 != 0) return std::nullopt;
-    const auto unit = [&](std::size_t i) -> uint32_t {
-        const uint32_t a = byteAt(bytes, i), b = byteAt(bytes, i + 1);
-        return littleEndian ? (a | b << 8) : (a << 8 | b);
-    };
-    std::string out;
-    out.reserve(bytes.size() / 2 + bytes.size() / 8);
-    for (std::size_t i = 0; i < bytes.size(); i += 2) {
-        uint32_t cp = unit(i);
-        if (cp >= 0xD800 && cp < 0xDC00) {
-            if (i + 2 >= bytes.size()) return std::nullopt;
-            const uint32_t low = unit(i + 2);
-            if (low < 0xDC00 || low >= 0xE000) return std::nullopt;
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-            i += 2;
-        } else if (cp >= 0xDC00 && cp < 0xE000) {
-            return std::nullopt;
-        }
-        appendUtf8(out, cp);
+pugi::xml_encoding pugiEncoding(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::utf16le:
+            return pugi::encoding_utf16_le;
+        case TextEncoding::utf16be:
+            return pugi::encoding_utf16_be;
+        case TextEncoding::utf8:
+            break;
     }
-    return out;
+    return pugi::encoding_utf8;
 }
 
-void appendUtf16(std::string& out, uint32_t unit, bool littleEndian) {
-    const char lo = static_cast<char>(unit & 0xFF), hi = static_cast<char>(unit >> 8);
-    out += littleEndian ? lo : hi;
-    out += littleEndian ? hi : lo;
+// How the file's text is encoded, and the byte-order mark it starts with, if any. pugixml's own
+// guess is not used: it takes a file without a mark for UTF-16 only when it starts with "<", reads
+// a mark followed by a NUL as UTF-32 and honours a Latin-1 declaration, where a profile's bytes
+// are kept as they are.
+struct Layout {
+    TextEncoding encoding = TextEncoding::utf8;
+    std::size_t markLength = 0;
+};
+
+Layout layoutOf(std::string_view bytes) {
+    const auto starts = [&](std::string_view prefix) { return bytes.starts_with(prefix); };
+    if (starts("\xFF\xFE")) return {TextEncoding::utf16le, 2};
+    if (starts("\xFE\xFF")) return {TextEncoding::utf16be, 2};
+    if (starts("\xEF\xBB\xBF")) return {TextEncoding::utf8, 3};
+    // FMLE's usual file has no mark at all.
+    if (bytes.size() >= 2 && byteAt(bytes, 0) != 0 && byteAt(bytes, 1) == 0)
+        return {TextEncoding::utf16le, 0};
+    if (bytes.size() >= 2 && byteAt(bytes, 0) == 0 && byteAt(bytes, 1) != 0)
+        return {TextEncoding::utf16be, 0};
+    return {};
 }
 
-// UTF-8 as the document holds it to UTF-16, after the given byte-order mark; a byte that starts
-// no valid sequence is carried as U+FFFD rather than dropped.
-std::string utf8ToUtf16(std::string_view text, bool littleEndian, std::string_view mark) {
-    std::string out;
-    out.reserve(mark.size() + text.size() * 2);
-    out.append(mark);
-    for (std::size_t i = 0; i < text.size();) {
-        const uint8_t lead = byteAt(text, i);
-        std::size_t length = lead < 0x80       ? 1
-                             : lead >> 5 == 6  ? 2
-                             : lead >> 4 == 14 ? 3
-                             : lead >> 3 == 30 ? 4
-                                               : 0;
-        uint32_t cp = length == 1   ? lead
-                      : length == 2 ? lead & 0x1F
-                      : length == 3 ? lead & 0x0F
-                                    : lead & 0x07;
-        bool valid = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const uint8_t next = byteAt(text, i + k);
-            valid = (next & 0xC0) == 0x80;
-            cp = cp << 6 | (next & 0x3F);
+// Whether UTF-16 text has whole units and every surrogate in a pair, which any editor writes;
+// pugixml would drop a lone one silently. Blocks without a surrogate are passed over in a loop
+// the compiler vectorises.
+bool isWholeUtf16(std::string_view text, bool littleEndian) {
+    if (text.size() % 2 != 0) return false;
+    const auto* high = reinterpret_cast<const uint8_t*>(text.data()) + (littleEndian ? 1 : 0);
+    const std::size_t units = text.size() / 2;
+    constexpr std::size_t kBlock = 64;
+    for (std::size_t i = 0; i < units;) {
+        const std::size_t end = std::min(units, i + kBlock);
+        bool surrogate = false;
+        for (std::size_t k = i; k < end; ++k)
+            surrogate |= (high[2 * k] & 0xF8) == 0xD8;
+        if (!surrogate) {
+            i = end;
+            continue;
         }
-        if (!valid || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
-            cp = 0xFFFD;
-            length = 1;
+        for (; i < end; ++i) {
+            if ((high[2 * i] & 0xF8) != 0xD8) continue;
+            // A lead (D800-DBFF) followed by a trail (DC00-DFFF), which may start the next block.
+            if (high[2 * i] >= 0xDC || i + 1 == units || (high[2 * i + 2] & 0xFC) != 0xDC)
+                return false;
+            ++i;
         }
-        if (cp >= 0x10000) {
-            appendUtf16(out, 0xD800 + ((cp - 0x10000) >> 10), littleEndian);
-            appendUtf16(out, 0xDC00 + ((cp - 0x10000) & 0x3FF), littleEndian);
-        } else {
-            appendUtf16(out, cp, littleEndian);
-        }
-        i += length;
     }
-    return out;
+    return true;
+}
+
+// A character as a code unit of the encoding, in its byte order.
+struct CodeUnit {
+    char bytes[2];
+    std::size_t width;
+    bool at(const char* p) const { return std::memcmp(p, bytes, width) == 0; }
+};
+
+CodeUnit unitOf(char c, TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::utf16le:
+            return {{c, '\0'}, 2};
+        case TextEncoding::utf16be:
+            return {{'\0', c}, 2};
+        case TextEncoding::utf8:
+            break;
+    }
+    return {{c, '\0'}, 1};
+}
+
+// Where in its code unit the byte of an ASCII character lies.
+std::size_t asciiByteOf(TextEncoding encoding) {
+    return encoding == TextEncoding::utf16be ? 1 : 0;
+}
+
+// The first line feed of the text in this encoding, or null.
+const char* firstLineFeed(const char* begin, const char* end, TextEncoding encoding) {
+    const CodeUnit lf = unitOf('\n', encoding);
+    const std::size_t offset = asciiByteOf(encoding);
+    for (const char* at = begin; at < end; ++at) {
+        at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+        if (!at) return nullptr;
+        const char* unit = at - offset;
+        if (unit >= begin && static_cast<std::size_t>(unit - begin) % lf.width == 0 &&
+            unit + lf.width <= end && lf.at(unit))
+            return unit;
+    }
+    return nullptr;
+}
+
+// Whether the first line of the text ends in CR LF.
+bool endsLinesWithCrlf(std::string_view text, TextEncoding encoding) {
+    const char* begin = text.data();
+    const char* lf = firstLineFeed(begin, begin + text.size(), encoding);
+    const CodeUnit cr = unitOf('\r', encoding);
+    return lf && lf > begin && cr.at(lf - cr.width);
 }
 
 struct StringWriter : pugi::xml_writer {
-    std::string text;
+    explicit StringWriter(std::string& out) : text(out) {}
     void write(const void* data, size_t size) override {
         text.append(static_cast<const char*>(data), size);
     }
+    std::string& text;
+};
+
+// Writes pugixml's output with a CR before each LF, in the output's code units. pugixml keeps a CR
+// inside processing instructions and the doctype: a LF that follows one gets no second. Each
+// write holds whole code units.
+class CrlfWriter final : public pugi::xml_writer {
+  public:
+    CrlfWriter(std::string& out, TextEncoding encoding)
+        : out_(out), encoding_(encoding), cr_(unitOf('\r', encoding)) {}
+
+    void write(const void* data, size_t size) override {
+        const char* begin = static_cast<const char*>(data);
+        const char* end = begin + size;
+        const char* copied = begin;
+        for (const char* lf = begin; (lf = firstLineFeed(lf, end, encoding_)) != nullptr;
+             lf += cr_.width) {
+            if (lf == begin ? lastWasCr_ : cr_.at(lf - cr_.width)) continue;
+            out_.append(copied, lf);
+            out_.append(cr_.bytes, cr_.width);
+            copied = lf;
+        }
+        out_.append(copied, end);
+        if (size >= cr_.width) lastWasCr_ = cr_.at(end - cr_.width);
+    }
+
+  private:
+    std::string& out_;
+    TextEncoding encoding_;
+    CodeUnit cr_;
+    bool lastWasCr_ = false;
 };
 
 // Values stay as the file spells them (no parse_escapes, format_no_escapes): a reference to an
@@ -161,41 +233,19 @@ ProfileDocument& ProfileDocument::operator=(ProfileDocument&&) noexcept = defaul
 
 tl::expected<ProfileDocument, ParseFailure> ProfileDocument::parse(std::string_view bytes) {
     auto impl = std::make_unique<Impl>();
-    std::optional<std::string> text;
-    const auto starts = [&](std::initializer_list<uint8_t> prefix) {
-        if (bytes.size() < prefix.size()) return false;
-        std::size_t i = 0;
-        for (uint8_t b : prefix)
-            if (byteAt(bytes, i++) != b) return false;
-        return true;
-    };
-    if (starts({0xFF, 0xFE})) {
-        impl->encoding = TextEncoding::utf16le;
-        impl->byteOrderMark = true;
-        text = utf16ToUtf8(bytes.substr(2), true);
-    } else if (starts({0xFE, 0xFF})) {
-        impl->encoding = TextEncoding::utf16be;
-        impl->byteOrderMark = true;
-        text = utf16ToUtf8(bytes.substr(2), false);
-    } else if (starts({0xEF, 0xBB, 0xBF})) {
-        impl->byteOrderMark = true;
-        text = std::string(bytes.substr(3));
-    } else if (bytes.size() >= 2 && byteAt(bytes, 0) != 0 && byteAt(bytes, 1) == 0) {
-        impl->encoding = TextEncoding::utf16le;  // FMLE's usual file: no mark at all
-        text = utf16ToUtf8(bytes, true);
-    } else if (bytes.size() >= 2 && byteAt(bytes, 0) == 0 && byteAt(bytes, 1) != 0) {
-        impl->encoding = TextEncoding::utf16be;
-        text = utf16ToUtf8(bytes, false);
-    } else {
-        text = std::string(bytes);
-    }
-    if (!text) return tl::unexpected(ParseFailure::notText);
-    const auto firstLineEnd = text->find('\n');
-    impl->crlf =
-        firstLineEnd != std::string::npos && firstLineEnd > 0 && (*text)[firstLineEnd - 1] == '\r';
+    const Layout layout = layoutOf(bytes);
+    const std::string_view text = bytes.substr(layout.markLength);
+    impl->encoding = layout.encoding;
+    impl->byteOrderMark = layout.markLength != 0;
+    impl->parsedBytes = bytes.size();
+    if (layout.encoding != TextEncoding::utf8 &&
+        !isWholeUtf16(text, layout.encoding == TextEncoding::utf16le))
+        return tl::unexpected(ParseFailure::notText);
+    impl->crlf = endsLinesWithCrlf(text, layout.encoding);
 
-    const auto result =
-        impl->xml.load_buffer(text->data(), text->size(), kParseOptions, pugi::encoding_utf8);
+    // pugixml decodes UTF-16 itself, straight into the UTF-8 it holds.
+    const auto result = impl->xml.load_buffer(text.data(), text.size(), kParseOptions,
+                                              pugiEncoding(layout.encoding));
     if (!result || !impl->xml.document_element()) return tl::unexpected(ParseFailure::notXml);
     if (nestedTooDeep(impl->xml)) return tl::unexpected(ParseFailure::nestedTooDeep);
     return ProfileDocument(std::move(impl));
@@ -206,29 +256,18 @@ XmlNode ProfileDocument::rootElement() const {
 }
 
 std::string ProfileDocument::serialize() const {
-    StringWriter writer;
-    impl_->xml.save(writer, "    ", kSaveOptions, pugi::encoding_utf8);
-    std::string text;
+    std::string out;
+    out.reserve(impl_->parsedBytes + impl_->parsedBytes / 8 + 64);
+    const unsigned options = kSaveOptions | (impl_->byteOrderMark ? pugi::format_write_bom : 0);
+    const pugi::xml_encoding encoding = pugiEncoding(impl_->encoding);
     if (impl_->crlf) {
-        text.reserve(writer.text.size() + writer.text.size() / 16);
-        // pugixml keeps a CR inside processing instructions and the doctype: don't double it.
-        for (char c : writer.text) {
-            if (c == '\n' && (text.empty() || text.back() != '\r')) text += '\r';
-            text += c;
-        }
+        CrlfWriter writer(out, impl_->encoding);
+        impl_->xml.save(writer, "    ", options, encoding);
     } else {
-        text = std::move(writer.text);
+        StringWriter writer(out);
+        impl_->xml.save(writer, "    ", options, encoding);
     }
-    switch (impl_->encoding) {
-        case TextEncoding::utf8:
-            if (impl_->byteOrderMark) text.insert(0, "\xEF\xBB\xBF");
-            return text;
-        case TextEncoding::utf16le:
-            return utf8ToUtf16(text, true, impl_->byteOrderMark ? "\xFF\xFE" : "");
-        case TextEncoding::utf16be:
-            return utf8ToUtf16(text, false, impl_->byteOrderMark ? "\xFE\xFF" : "");
-    }
-    return text;
+    return out;
 }
 
 namespace profile {
