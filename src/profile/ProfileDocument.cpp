@@ -1,6 +1,7 @@
 #include "profile/ProfileDocument.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -77,26 +78,37 @@ Layout layoutOf(std::string_view bytes) {
 }
 
 // Whether UTF-16 text has whole units and every surrogate in a pair, which any editor writes;
-// pugixml would drop a lone one silently. Blocks without a surrogate are passed over in a loop
-// the compiler vectorises.
+// pugixml would drop a lone one silently. A block of units that all lie below U+C000 (no unit's
+// high byte has its top two bits set) holds no surrogate and is passed over eight bytes at a time.
 bool isWholeUtf16(std::string_view text, bool littleEndian) {
     if (text.size() % 2 != 0) return false;
-    const auto* high = reinterpret_cast<const uint8_t*>(text.data()) + (littleEndian ? 1 : 0);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     const std::size_t units = text.size() / 2;
-    constexpr std::size_t kBlock = 64;
+    const std::size_t high = littleEndian ? 1 : 0;
+    // The top two bits of each unit's high byte, in a word read in the machine's byte order.
+    const uint64_t tops = (littleEndian == (std::endian::native == std::endian::little))
+                              ? 0xC000C000C000C000
+                              : 0x00C000C000C000C0;
+    constexpr std::size_t kBlock = 64;  // units, a multiple of four
     for (std::size_t i = 0; i < units;) {
         const std::size_t end = std::min(units, i + kBlock);
-        bool surrogate = false;
-        for (std::size_t k = i; k < end; ++k)
-            surrogate |= (high[2 * k] & 0xF8) == 0xD8;
-        if (!surrogate) {
-            i = end;
-            continue;
+        if (end - i == kBlock) {
+            uint64_t found = 0;
+            for (std::size_t k = i; k < end; k += 4) {
+                uint64_t word;
+                std::memcpy(&word, bytes + 2 * k, sizeof word);
+                found |= word & tops;
+            }
+            if (found == 0) {
+                i = end;
+                continue;
+            }
         }
         for (; i < end; ++i) {
-            if ((high[2 * i] & 0xF8) != 0xD8) continue;
+            const uint8_t unit = bytes[2 * i + high];
+            if ((unit & 0xF8) != 0xD8) continue;
             // A lead (D800-DBFF) followed by a trail (DC00-DFFF), which may start the next block.
-            if (high[2 * i] >= 0xDC || i + 1 == units || (high[2 * i + 2] & 0xFC) != 0xDC)
+            if (unit >= 0xDC || i + 1 == units || (bytes[2 * i + 2 + high] & 0xFC) != 0xDC)
                 return false;
             ++i;
         }
@@ -104,51 +116,55 @@ bool isWholeUtf16(std::string_view text, bool littleEndian) {
     return true;
 }
 
-// A character as a code unit of the encoding, in its byte order.
-struct CodeUnit {
-    char bytes[2];
-    std::size_t width;
-    bool at(const char* p) const { return std::memcmp(p, bytes, width) == 0; }
+// How an ASCII character is written as a code unit of an encoding.
+template <TextEncoding kEncoding>
+struct Units {
+    static constexpr std::size_t kWidth = kEncoding == TextEncoding::utf8 ? 1 : 2;
+    // Where the character's byte lies in its unit; the other byte is zero.
+    static constexpr std::size_t kAt = kEncoding == TextEncoding::utf16be ? 1 : 0;
+
+    static bool is(const char* unit, char c) {
+        if constexpr (kWidth == 1) {
+            return *unit == c;
+        } else {
+            return unit[kAt] == c && unit[1 - kAt] == '\0';
+        }
+    }
+    static void append(std::string& out, char c) {
+        if constexpr (kWidth == 2 && kAt == 1) out += '\0';
+        out += c;
+        if constexpr (kWidth == 2 && kAt == 0) out += '\0';
+    }
+    // The first line feed from a unit boundary on, or null.
+    static const char* lineFeed(const char* begin, const char* end) {
+        for (const char* at = begin; (at = static_cast<const char*>(std::memchr(
+                                          at, '\n', static_cast<std::size_t>(end - at))));
+             ++at) {
+            const char* unit = at - kAt;
+            if (unit >= begin && static_cast<std::size_t>(unit - begin) % kWidth == 0 &&
+                end - unit >= static_cast<std::ptrdiff_t>(kWidth) && is(unit, '\n'))
+                return unit;
+        }
+        return nullptr;
+    }
+    // Whether the first line of the text ends in CR LF.
+    static bool crlf(std::string_view text) {
+        const char* begin = text.data();
+        const char* lf = lineFeed(begin, begin + text.size());
+        return lf && lf != begin && is(lf - kWidth, '\r');
+    }
 };
 
-CodeUnit unitOf(char c, TextEncoding encoding) {
+bool endsLinesWithCrlf(std::string_view text, TextEncoding encoding) {
     switch (encoding) {
         case TextEncoding::utf16le:
-            return {{c, '\0'}, 2};
+            return Units<TextEncoding::utf16le>::crlf(text);
         case TextEncoding::utf16be:
-            return {{'\0', c}, 2};
+            return Units<TextEncoding::utf16be>::crlf(text);
         case TextEncoding::utf8:
             break;
     }
-    return {{c, '\0'}, 1};
-}
-
-// Where in its code unit the byte of an ASCII character lies.
-std::size_t asciiByteOf(TextEncoding encoding) {
-    return encoding == TextEncoding::utf16be ? 1 : 0;
-}
-
-// The first line feed of the text in this encoding, or null.
-const char* firstLineFeed(const char* begin, const char* end, TextEncoding encoding) {
-    const CodeUnit lf = unitOf('\n', encoding);
-    const std::size_t offset = asciiByteOf(encoding);
-    for (const char* at = begin; at < end; ++at) {
-        at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
-        if (!at) return nullptr;
-        const char* unit = at - offset;
-        if (unit >= begin && static_cast<std::size_t>(unit - begin) % lf.width == 0 &&
-            unit + lf.width <= end && lf.at(unit))
-            return unit;
-    }
-    return nullptr;
-}
-
-// Whether the first line of the text ends in CR LF.
-bool endsLinesWithCrlf(std::string_view text, TextEncoding encoding) {
-    const char* begin = text.data();
-    const char* lf = firstLineFeed(begin, begin + text.size(), encoding);
-    const CodeUnit cr = unitOf('\r', encoding);
-    return lf && lf > begin && cr.at(lf - cr.width);
+    return Units<TextEncoding::utf8>::crlf(text);
 }
 
 struct StringWriter : pugi::xml_writer {
@@ -162,30 +178,29 @@ struct StringWriter : pugi::xml_writer {
 // Writes pugixml's output with a CR before each LF, in the output's code units. pugixml keeps a CR
 // inside processing instructions and the doctype: a LF that follows one gets no second. Each
 // write holds whole code units.
+template <TextEncoding kEncoding>
 class CrlfWriter final : public pugi::xml_writer {
+    using U = Units<kEncoding>;
+
   public:
-    CrlfWriter(std::string& out, TextEncoding encoding)
-        : out_(out), encoding_(encoding), cr_(unitOf('\r', encoding)) {}
+    explicit CrlfWriter(std::string& out) : out_(out) {}
 
     void write(const void* data, size_t size) override {
         const char* begin = static_cast<const char*>(data);
         const char* end = begin + size;
         const char* copied = begin;
-        for (const char* lf = begin; (lf = firstLineFeed(lf, end, encoding_)) != nullptr;
-             lf += cr_.width) {
-            if (lf == begin ? lastWasCr_ : cr_.at(lf - cr_.width)) continue;
-            out_.append(copied, lf);
-            out_.append(cr_.bytes, cr_.width);
+        for (const char* lf = begin; (lf = U::lineFeed(lf, end)) != nullptr; lf += U::kWidth) {
+            if (lf == begin ? lastWasCr_ : U::is(lf - U::kWidth, '\r')) continue;
+            out_.append(copied, static_cast<std::size_t>(lf - copied));
+            U::append(out_, '\r');
             copied = lf;
         }
-        out_.append(copied, end);
-        if (size >= cr_.width) lastWasCr_ = cr_.at(end - cr_.width);
+        out_.append(copied, static_cast<std::size_t>(end - copied));
+        if (size >= U::kWidth) lastWasCr_ = U::is(end - U::kWidth, '\r');
     }
 
   private:
     std::string& out_;
-    TextEncoding encoding_;
-    CodeUnit cr_;
     bool lastWasCr_ = false;
 };
 
@@ -200,28 +215,51 @@ constexpr unsigned kSaveOptions = pugi::format_indent | pugi::format_no_empty_el
 
 // FMLE nests a profile five levels deep. Pretty-printing costs the square of the depth (a line of
 // indent per level), so a document nested far deeper is refused rather than saved at gigabytes.
-constexpr int kMaxDepth = 1000;
+constexpr std::size_t kMaxDepth = 1000;
 
-// Whether the document nests too deeply. On the way, an attribute value that holds a single quote
-// (from double quotes in the file) gets it as a reference, since values are written unescaped in
-// single quotes.
-bool nestedTooDeep(pugi::xml_document& xml) {
-    struct Walker : pugi::xml_tree_walker {
-        bool tooDeep = false;
-        bool for_each(pugi::xml_node& node) override {
-            tooDeep = depth() >= kMaxDepth;
-            for (pugi::xml_attribute attribute : node.attributes()) {
-                if (!std::strchr(attribute.value(), '\'')) continue;
-                std::string value;
-                for (const char* c = attribute.value(); *c; ++c)
-                    *c == '\'' ? value += "&apos;" : value += *c;
-                attribute.set_value(value.c_str());
-            }
-            return !tooDeep;
+// Whether a document read from this text may nest too deeply: a node a thousand levels deep lies
+// in a thousand elements, each a "<" of the text.
+bool mayNestTooDeeply(std::string_view text) {
+    const char* const end = text.data() + text.size();
+    std::size_t tags = 0;
+    for (const char* at = text.data();
+         (at = static_cast<const char*>(std::memchr(at, '<', static_cast<std::size_t>(end - at))));
+         ++at)
+        if (++tags >= kMaxDepth) return true;
+    return false;
+}
+
+// Whether the document nests too deeply. On the way, where the text has single quotes, an
+// attribute value that holds one (from double quotes in the file) gets it as a reference, since
+// values are written unescaped in single quotes.
+bool nestedTooDeep(pugi::xml_document& xml, bool quotes) {
+    std::size_t depth = 0;  // of the document's children: 0
+    for (pugi::xml_node node = xml.first_child(); node;) {
+        if (depth >= kMaxDepth) return true;
+        for (pugi::xml_attribute attribute = quotes ? node.first_attribute()
+                                                    : pugi::xml_attribute();
+             attribute; attribute = attribute.next_attribute()) {
+            if (!std::strchr(attribute.value(), '\'')) continue;
+            std::string value;
+            for (const char* c = attribute.value(); *c; ++c)
+                *c == '\'' ? value += "&apos;" : value += *c;
+            attribute.set_value(value.c_str());
         }
-    } walker;
-    xml.traverse(walker);
-    return walker.tooDeep;
+        if (pugi::xml_node child = node.first_child()) {
+            node = child;
+            ++depth;
+            continue;
+        }
+        for (;;) {
+            if (pugi::xml_node next = node.next_sibling()) {
+                node = next;
+                break;
+            }
+            if (depth-- == 0) return false;
+            node = node.parent();
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -247,7 +285,10 @@ tl::expected<ProfileDocument, ParseFailure> ProfileDocument::parse(std::string_v
     const auto result = impl->xml.load_buffer(text.data(), text.size(), kParseOptions,
                                               pugiEncoding(layout.encoding));
     if (!result || !impl->xml.document_element()) return tl::unexpected(ParseFailure::notXml);
-    if (nestedTooDeep(impl->xml)) return tl::unexpected(ParseFailure::nestedTooDeep);
+    // References stay as written: a single quote in a value is one in the text.
+    const bool quotes = std::memchr(text.data(), '\'', text.size()) != nullptr;
+    if ((quotes || mayNestTooDeeply(text)) && nestedTooDeep(impl->xml, quotes))
+        return tl::unexpected(ParseFailure::nestedTooDeep);
     return ProfileDocument(std::move(impl));
 }
 
@@ -259,13 +300,17 @@ std::string ProfileDocument::serialize() const {
     std::string out;
     out.reserve(impl_->parsedBytes + impl_->parsedBytes / 8 + 64);
     const unsigned options = kSaveOptions | (impl_->byteOrderMark ? pugi::format_write_bom : 0);
-    const pugi::xml_encoding encoding = pugiEncoding(impl_->encoding);
-    if (impl_->crlf) {
-        CrlfWriter writer(out, impl_->encoding);
-        impl_->xml.save(writer, "    ", options, encoding);
+    const auto save = [&](pugi::xml_writer&& writer) {
+        impl_->xml.save(writer, "    ", options, pugiEncoding(impl_->encoding));
+    };
+    if (!impl_->crlf) {
+        save(StringWriter(out));
+    } else if (impl_->encoding == TextEncoding::utf16le) {
+        save(CrlfWriter<TextEncoding::utf16le>(out));
+    } else if (impl_->encoding == TextEncoding::utf16be) {
+        save(CrlfWriter<TextEncoding::utf16be>(out));
     } else {
-        StringWriter writer(out);
-        impl_->xml.save(writer, "    ", options, encoding);
+        save(CrlfWriter<TextEncoding::utf8>(out));
     }
     return out;
 }
@@ -361,6 +406,12 @@ std::string escaped(std::string_view text) {
 // All descendant text in document order, without recursion (a profile may nest deeply).
 std::string textOf(pugi::xml_node node) {
     std::string text;
+    // Mostly an element of one text.
+    if (const pugi::xml_node only = node.first_child();
+        only && only.type() == pugi::node_pcdata && !only.next_sibling()) {
+        appendUnescaped(text, only.value());
+        return text;
+    }
     const auto append = [&text](pugi::xml_node at) {
         if (at.type() == pugi::node_pcdata) appendUnescaped(text, at.value());
         if (at.type() == pugi::node_cdata) text += at.value();
