@@ -116,6 +116,22 @@ bool isWholeUtf16(std::string_view text, bool littleEndian) {
     return true;
 }
 
+// Replaces each surrogate of UTF-16 text that is not in a pair with U+FFFD.
+void replaceLoneSurrogates(char* text, std::size_t size, bool littleEndian) {
+    const std::size_t high = littleEndian ? 1 : 0;
+    const auto surrogate = [&](std::size_t at, uint8_t mask, uint8_t value) {
+        return at + 1 < size && (static_cast<uint8_t>(text[at + high]) & mask) == value;
+    };
+    for (std::size_t at = 0; at + 1 < size; at += 2) {
+        if (surrogate(at, 0xFC, 0xD8) && surrogate(at + 2, 0xFC, 0xDC)) {
+            at += 2;
+        } else if (surrogate(at, 0xF8, 0xD8)) {
+            text[at + high] = static_cast<char>(0xFF);
+            text[at + 1 - high] = static_cast<char>(0xFD);
+        }
+    }
+}
+
 // How an ASCII character is written as a code unit of an encoding.
 template <TextEncoding kEncoding>
 struct Units {
@@ -305,6 +321,15 @@ std::string ProfileDocument::serialize() const {
         save(CrlfWriter<TextEncoding::utf16be>(out));
     } else {
         save(CrlfWriter<TextEncoding::utf8>(out));
+    }
+    // pugixml writes text that is no UTF-8 as best it can: an encoded surrogate becomes a lone one,
+    // which would make the file unreadable. Such text comes only from a value written into the
+    // document (a UTF-8 file's bytes merged into one that became UTF-16), never from the file.
+    if (impl_->encoding != TextEncoding::utf8) {
+        const std::size_t mark = impl_->byteOrderMark ? 2 : 0;
+        const bool littleEndian = impl_->encoding == TextEncoding::utf16le;
+        if (!isWholeUtf16(std::string_view(out).substr(mark), littleEndian))
+            replaceLoneSurrogates(out.data() + mark, out.size() - mark, littleEndian);
     }
     return out;
 }
