@@ -140,11 +140,10 @@ struct Index {
 void visit(pugi::xml_node element, std::uint8_t step, Index& index) {
     const Step& parent = kSteps[step];
     for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
-        const char* name = child.name();  // empty for text and comments
+        if (child.type() != pugi::node_element) continue;
+        const char* name = child.name();
         for (std::uint8_t k = parent.firstChild; k < parent.firstChild + parent.childCount; ++k) {
-            // A profile may hold 10^5 other children: tell them apart by the first letter.
-            if (name[0] != kSteps[k].name[0] || std::strcmp(name, kSteps[k].name) != 0) continue;
-            if (child.type() != pugi::node_element) break;  // a processing instruction
+            if (std::strcmp(name, kSteps[k].name) != 0) continue;
             Matches& matches = index.steps[k];
             if (matches.count++ == 0) matches.first = child;
             matches.last = child;
