@@ -118,8 +118,8 @@ std::string profileOf(std::size_t bytes, Shape shape) {
     const std::size_t perChar = shape == Shape::utf8 ? 1 : 2;
     std::string entries;
     for (int i = 0; (text.size() + entries.size()) * perChar < bytes; ++i) {
-        entries += "    <metadata><entry><key>k" + std::to_string(i) +
-                   "</key><value>some value</value></entry></metadata>\n";
+        entries += "    <history><entry><key>k" + std::to_string(i) +
+                   "</key><value>some value</value></entry></history>\n";
         if (i % 16 == 15) entries += "    <!-- entries after " + std::to_string(i) + " -->\n";
     }
     text.insert(text.rfind("</flashmedialiveencoder_profile>"), entries);
