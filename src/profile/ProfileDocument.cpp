@@ -1,6 +1,7 @@
 #include "profile/ProfileDocument.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -8,13 +9,14 @@
 
 namespace tolvane {
 
-enum class TextEncoding { utf8, utf16le, utf16be };
+enum class TextEncoding : std::uint8_t { utf8, utf16le, utf16be };
 
 struct ProfileDocument::Impl {
     pugi::xml_document xml;
     TextEncoding encoding = TextEncoding::utf8;
     bool byteOrderMark = false;
     bool crlf = false;
+    std::size_t parsedBytes = 0;  // what the file held: about what saving writes
 };
 
 namespace {
@@ -41,80 +43,181 @@ void appendUtf8(std::string& out, uint32_t cp) {
     }
 }
 
-// UTF-16 to UTF-8; nothing for an odd length or a broken surrogate pair, which no editor writes.
-std::optional<std::string> utf16ToUtf8(std::string_view bytes, bool littleEndian) {
-    if (bytes.size() % 2 != 0) return std::nullopt;
-    const auto unit = [&](std::size_t i) -> uint32_t {
-        const uint32_t a = byteAt(bytes, i), b = byteAt(bytes, i + 1);
-        return littleEndian ? (a | b << 8) : (a << 8 | b);
+pugi::xml_encoding pugiEncoding(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::utf16le:
+            return pugi::encoding_utf16_le;
+        case TextEncoding::utf16be:
+            return pugi::encoding_utf16_be;
+        case TextEncoding::utf8:
+            break;
+    }
+    return pugi::encoding_utf8;
+}
+
+// How the file's text is encoded, and the byte-order mark it starts with, if any. pugixml's own
+// guess is not used: it takes a file without a mark for UTF-16 only when it starts with "<", reads
+// a mark followed by a NUL as UTF-32 and honours a Latin-1 declaration, where a profile's bytes
+// are kept as they are.
+struct Layout {
+    TextEncoding encoding = TextEncoding::utf8;
+    std::size_t markLength = 0;
+};
+
+Layout layoutOf(std::string_view bytes) {
+    const auto starts = [&](std::string_view prefix) { return bytes.starts_with(prefix); };
+    if (starts("\xFF\xFE")) return {TextEncoding::utf16le, 2};
+    if (starts("\xFE\xFF")) return {TextEncoding::utf16be, 2};
+    if (starts("\xEF\xBB\xBF")) return {TextEncoding::utf8, 3};
+    // FMLE's usual file has no mark at all.
+    if (bytes.size() >= 2 && byteAt(bytes, 0) != 0 && byteAt(bytes, 1) == 0)
+        return {TextEncoding::utf16le, 0};
+    if (bytes.size() >= 2 && byteAt(bytes, 0) == 0 && byteAt(bytes, 1) != 0)
+        return {TextEncoding::utf16be, 0};
+    return {};
+}
+
+// Whether UTF-16 text has whole units and every surrogate in a pair, which any editor writes;
+// pugixml would drop a lone one silently. A block of units that all lie below U+C000 (no unit's
+// high byte has its top two bits set) holds no surrogate and is passed over eight bytes at a time.
+bool isWholeUtf16(std::string_view text, bool littleEndian) {
+    if (text.size() % 2 != 0) return false;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const std::size_t units = text.size() / 2;
+    const std::size_t high = littleEndian ? 1 : 0;
+    // The top two bits of each unit's high byte, in a word read in the machine's byte order.
+    const uint64_t tops = (littleEndian == (std::endian::native == std::endian::little))
+                              ? 0xC000C000C000C000
+                              : 0x00C000C000C000C0;
+    constexpr std::size_t kBlock = 64;  // units, a multiple of four
+    for (std::size_t i = 0; i < units;) {
+        const std::size_t end = std::min(units, i + kBlock);
+        if (end - i == kBlock) {
+            uint64_t found = 0;
+            for (std::size_t k = i; k < end; k += 4) {
+                uint64_t word;
+                std::memcpy(&word, bytes + 2 * k, sizeof word);
+                found |= word & tops;
+            }
+            if (found == 0) {
+                i = end;
+                continue;
+            }
+        }
+        for (; i < end; ++i) {
+            const uint8_t unit = bytes[2 * i + high];
+            if ((unit & 0xF8) != 0xD8) continue;
+            // A lead (D800-DBFF) followed by a trail (DC00-DFFF), which may start the next block.
+            if (unit >= 0xDC || i + 1 == units || (bytes[2 * i + 2 + high] & 0xFC) != 0xDC)
+                return false;
+            ++i;
+        }
+    }
+    return true;
+}
+
+// Replaces each surrogate of UTF-16 text that is not in a pair with U+FFFD.
+void replaceLoneSurrogates(char* text, std::size_t size, bool littleEndian) {
+    const std::size_t high = littleEndian ? 1 : 0;
+    const auto surrogate = [&](std::size_t at, uint8_t mask, uint8_t value) {
+        return at + 1 < size && (static_cast<uint8_t>(text[at + high]) & mask) == value;
     };
-    std::string out;
-    out.reserve(bytes.size() / 2 + bytes.size() / 8);
-    for (std::size_t i = 0; i < bytes.size(); i += 2) {
-        uint32_t cp = unit(i);
-        if (cp >= 0xD800 && cp < 0xDC00) {
-            if (i + 2 >= bytes.size()) return std::nullopt;
-            const uint32_t low = unit(i + 2);
-            if (low < 0xDC00 || low >= 0xE000) return std::nullopt;
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-            i += 2;
-        } else if (cp >= 0xDC00 && cp < 0xE000) {
-            return std::nullopt;
+    for (std::size_t at = 0; at + 1 < size; at += 2) {
+        if (surrogate(at, 0xFC, 0xD8) && surrogate(at + 2, 0xFC, 0xDC)) {
+            at += 2;
+        } else if (surrogate(at, 0xF8, 0xD8)) {
+            text[at + high] = static_cast<char>(0xFF);
+            text[at + 1 - high] = static_cast<char>(0xFD);
         }
-        appendUtf8(out, cp);
     }
-    return out;
 }
 
-void appendUtf16(std::string& out, uint32_t unit, bool littleEndian) {
-    const char lo = static_cast<char>(unit & 0xFF), hi = static_cast<char>(unit >> 8);
-    out += littleEndian ? lo : hi;
-    out += littleEndian ? hi : lo;
-}
+// How an ASCII character is written as a code unit of an encoding.
+template <TextEncoding kEncoding>
+struct Units {
+    static constexpr std::size_t kWidth = kEncoding == TextEncoding::utf8 ? 1 : 2;
+    // Where the character's byte lies in its unit; the other byte is zero.
+    static constexpr std::size_t kAt = kEncoding == TextEncoding::utf16be ? 1 : 0;
 
-// UTF-8 as the document holds it to UTF-16, after the given byte-order mark; a byte that starts
-// no valid sequence is carried as U+FFFD rather than dropped.
-std::string utf8ToUtf16(std::string_view text, bool littleEndian, std::string_view mark) {
-    std::string out;
-    out.reserve(mark.size() + text.size() * 2);
-    out.append(mark);
-    for (std::size_t i = 0; i < text.size();) {
-        const uint8_t lead = byteAt(text, i);
-        std::size_t length = lead < 0x80       ? 1
-                             : lead >> 5 == 6  ? 2
-                             : lead >> 4 == 14 ? 3
-                             : lead >> 3 == 30 ? 4
-                                               : 0;
-        uint32_t cp = length == 1   ? lead
-                      : length == 2 ? lead & 0x1F
-                      : length == 3 ? lead & 0x0F
-                                    : lead & 0x07;
-        bool valid = length != 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const uint8_t next = byteAt(text, i + k);
-            valid = (next & 0xC0) == 0x80;
-            cp = cp << 6 | (next & 0x3F);
-        }
-        if (!valid || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
-            cp = 0xFFFD;
-            length = 1;
-        }
-        if (cp >= 0x10000) {
-            appendUtf16(out, 0xD800 + ((cp - 0x10000) >> 10), littleEndian);
-            appendUtf16(out, 0xDC00 + ((cp - 0x10000) & 0x3FF), littleEndian);
+    static bool is(const char* unit, char c) {
+        if constexpr (kWidth == 1) {
+            return *unit == c;
         } else {
-            appendUtf16(out, cp, littleEndian);
+            return unit[kAt] == c && unit[1 - kAt] == '\0';
         }
-        i += length;
     }
-    return out;
+    static void append(std::string& out, char c) {
+        if constexpr (kWidth == 2 && kAt == 1) out += '\0';
+        out += c;
+        if constexpr (kWidth == 2 && kAt == 0) out += '\0';
+    }
+    // The first line feed from a unit boundary on, or null.
+    static const char* lineFeed(const char* begin, const char* end) {
+        for (const char* at = begin; (at = static_cast<const char*>(std::memchr(
+                                          at, '\n', static_cast<std::size_t>(end - at))));
+             ++at) {
+            const char* unit = at - kAt;
+            if (unit >= begin && static_cast<std::size_t>(unit - begin) % kWidth == 0 &&
+                end - unit >= static_cast<std::ptrdiff_t>(kWidth) && is(unit, '\n'))
+                return unit;
+        }
+        return nullptr;
+    }
+    // Whether the first line of the text ends in CR LF.
+    static bool crlf(std::string_view text) {
+        const char* begin = text.data();
+        const char* lf = lineFeed(begin, begin + text.size());
+        return lf && lf != begin && is(lf - kWidth, '\r');
+    }
+};
+
+bool endsLinesWithCrlf(std::string_view text, TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::utf16le:
+            return Units<TextEncoding::utf16le>::crlf(text);
+        case TextEncoding::utf16be:
+            return Units<TextEncoding::utf16be>::crlf(text);
+        case TextEncoding::utf8:
+            break;
+    }
+    return Units<TextEncoding::utf8>::crlf(text);
 }
 
 struct StringWriter : pugi::xml_writer {
-    std::string text;
+    explicit StringWriter(std::string& out) : text(out) {}
     void write(const void* data, size_t size) override {
         text.append(static_cast<const char*>(data), size);
     }
+    std::string& text;
+};
+
+// Writes pugixml's output with a CR before each LF, in the output's code units. pugixml keeps a CR
+// inside processing instructions and the doctype: a LF that follows one gets no second. Each
+// write holds whole code units.
+template <TextEncoding kEncoding>
+class CrlfWriter final : public pugi::xml_writer {
+    using U = Units<kEncoding>;
+
+  public:
+    explicit CrlfWriter(std::string& out) : out_(out) {}
+
+    void write(const void* data, size_t size) override {
+        const char* begin = static_cast<const char*>(data);
+        const char* end = begin + size;
+        const char* copied = begin;
+        for (const char* lf = begin; (lf = U::lineFeed(lf, end)) != nullptr; lf += U::kWidth) {
+            if (lf == begin ? lastWasCr_ : U::is(lf - U::kWidth, '\r')) continue;
+            out_.append(copied, static_cast<std::size_t>(lf - copied));
+            U::append(out_, '\r');
+            copied = lf;
+        }
+        out_.append(copied, static_cast<std::size_t>(end - copied));
+        if (size >= U::kWidth) lastWasCr_ = U::is(end - U::kWidth, '\r');
+    }
+
+  private:
+    std::string& out_;
+    bool lastWasCr_ = false;
 };
 
 // Values stay as the file spells them (no parse_escapes, format_no_escapes): a reference to an
@@ -128,17 +231,34 @@ constexpr unsigned kSaveOptions = pugi::format_indent | pugi::format_no_empty_el
 
 // FMLE nests a profile five levels deep. Pretty-printing costs the square of the depth (a line of
 // indent per level), so a document nested far deeper is refused rather than saved at gigabytes.
-constexpr int kMaxDepth = 1000;
+constexpr std::size_t kMaxDepth = 1000;
 
-// Whether the document nests too deeply. On the way, an attribute value that holds a single quote
-// (from double quotes in the file) gets it as a reference, since values are written unescaped in
-// single quotes.
-bool nestedTooDeep(pugi::xml_document& xml) {
+// Whether a document read from this text may nest too deeply: a node a thousand levels deep lies
+// in a thousand elements, each a "<" of the text.
+bool mayNestTooDeeply(std::string_view text) {
+    const char* const end = text.data() + text.size();
+    std::size_t tags = 0;
+    for (const char* at = text.data();
+         (at = static_cast<const char*>(std::memchr(at, '<', static_cast<std::size_t>(end - at))));
+         ++at)
+        if (++tags >= kMaxDepth) return true;
+    return false;
+}
+
+// Whether the document nests too deeply. On the way, where the text has single quotes, an
+// attribute value that holds one (from double quotes in the file) gets it as a reference, since
+// values are written unescaped in single quotes. pugixml's own walk is the cheapest: one virtual
+// call a node, where walking through its interface takes five calls.
+bool nestedTooDeep(pugi::xml_document& xml, bool quotes) {
     struct Walker : pugi::xml_tree_walker {
+        explicit Walker(bool quotes) : quotes(quotes) {}
+        bool quotes;
         bool tooDeep = false;
         bool for_each(pugi::xml_node& node) override {
-            tooDeep = depth() >= kMaxDepth;
-            for (pugi::xml_attribute attribute : node.attributes()) {
+            tooDeep = static_cast<std::size_t>(depth()) >= kMaxDepth;
+            if (!quotes) return !tooDeep;
+            for (pugi::xml_attribute attribute = node.first_attribute(); attribute;
+                 attribute = attribute.next_attribute()) {
                 if (!std::strchr(attribute.value(), '\'')) continue;
                 std::string value;
                 for (const char* c = attribute.value(); *c; ++c)
@@ -147,7 +267,7 @@ bool nestedTooDeep(pugi::xml_document& xml) {
             }
             return !tooDeep;
         }
-    } walker;
+    } walker(quotes);
     xml.traverse(walker);
     return walker.tooDeep;
 }
@@ -161,43 +281,24 @@ ProfileDocument& ProfileDocument::operator=(ProfileDocument&&) noexcept = defaul
 
 tl::expected<ProfileDocument, ParseFailure> ProfileDocument::parse(std::string_view bytes) {
     auto impl = std::make_unique<Impl>();
-    std::optional<std::string> text;
-    const auto starts = [&](std::initializer_list<uint8_t> prefix) {
-        if (bytes.size() < prefix.size()) return false;
-        std::size_t i = 0;
-        for (uint8_t b : prefix)
-            if (byteAt(bytes, i++) != b) return false;
-        return true;
-    };
-    if (starts({0xFF, 0xFE})) {
-        impl->encoding = TextEncoding::utf16le;
-        impl->byteOrderMark = true;
-        text = utf16ToUtf8(bytes.substr(2), true);
-    } else if (starts({0xFE, 0xFF})) {
-        impl->encoding = TextEncoding::utf16be;
-        impl->byteOrderMark = true;
-        text = utf16ToUtf8(bytes.substr(2), false);
-    } else if (starts({0xEF, 0xBB, 0xBF})) {
-        impl->byteOrderMark = true;
-        text = std::string(bytes.substr(3));
-    } else if (bytes.size() >= 2 && byteAt(bytes, 0) != 0 && byteAt(bytes, 1) == 0) {
-        impl->encoding = TextEncoding::utf16le;  // FMLE's usual file: no mark at all
-        text = utf16ToUtf8(bytes, true);
-    } else if (bytes.size() >= 2 && byteAt(bytes, 0) == 0 && byteAt(bytes, 1) != 0) {
-        impl->encoding = TextEncoding::utf16be;
-        text = utf16ToUtf8(bytes, false);
-    } else {
-        text = std::string(bytes);
-    }
-    if (!text) return tl::unexpected(ParseFailure::notText);
-    const auto firstLineEnd = text->find('\n');
-    impl->crlf =
-        firstLineEnd != std::string::npos && firstLineEnd > 0 && (*text)[firstLineEnd - 1] == '\r';
+    const Layout layout = layoutOf(bytes);
+    const std::string_view text = bytes.substr(layout.markLength);
+    impl->encoding = layout.encoding;
+    impl->byteOrderMark = layout.markLength != 0;
+    impl->parsedBytes = bytes.size();
+    if (layout.encoding != TextEncoding::utf8 &&
+        !isWholeUtf16(text, layout.encoding == TextEncoding::utf16le))
+        return tl::unexpected(ParseFailure::notText);
+    impl->crlf = endsLinesWithCrlf(text, layout.encoding);
 
-    const auto result =
-        impl->xml.load_buffer(text->data(), text->size(), kParseOptions, pugi::encoding_utf8);
+    // pugixml decodes UTF-16 itself, straight into the UTF-8 it holds.
+    const auto result = impl->xml.load_buffer(text.data(), text.size(), kParseOptions,
+                                              pugiEncoding(layout.encoding));
     if (!result || !impl->xml.document_element()) return tl::unexpected(ParseFailure::notXml);
-    if (nestedTooDeep(impl->xml)) return tl::unexpected(ParseFailure::nestedTooDeep);
+    // References stay as written: a single quote in a value is one in the text.
+    const bool quotes = std::memchr(text.data(), '\'', text.size()) != nullptr;
+    if ((quotes || mayNestTooDeeply(text)) && nestedTooDeep(impl->xml, quotes))
+        return tl::unexpected(ParseFailure::nestedTooDeep);
     return ProfileDocument(std::move(impl));
 }
 
@@ -206,29 +307,31 @@ XmlNode ProfileDocument::rootElement() const {
 }
 
 std::string ProfileDocument::serialize() const {
-    StringWriter writer;
-    impl_->xml.save(writer, "    ", kSaveOptions, pugi::encoding_utf8);
-    std::string text;
-    if (impl_->crlf) {
-        text.reserve(writer.text.size() + writer.text.size() / 16);
-        // pugixml keeps a CR inside processing instructions and the doctype: don't double it.
-        for (char c : writer.text) {
-            if (c == '\n' && (text.empty() || text.back() != '\r')) text += '\r';
-            text += c;
-        }
+    std::string out;
+    out.reserve(impl_->parsedBytes + impl_->parsedBytes / 8 + 64);
+    const unsigned options = kSaveOptions | (impl_->byteOrderMark ? pugi::format_write_bom : 0);
+    const auto save = [&](pugi::xml_writer&& writer) {
+        impl_->xml.save(writer, "    ", options, pugiEncoding(impl_->encoding));
+    };
+    if (!impl_->crlf) {
+        save(StringWriter(out));
+    } else if (impl_->encoding == TextEncoding::utf16le) {
+        save(CrlfWriter<TextEncoding::utf16le>(out));
+    } else if (impl_->encoding == TextEncoding::utf16be) {
+        save(CrlfWriter<TextEncoding::utf16be>(out));
     } else {
-        text = std::move(writer.text);
+        save(CrlfWriter<TextEncoding::utf8>(out));
     }
-    switch (impl_->encoding) {
-        case TextEncoding::utf8:
-            if (impl_->byteOrderMark) text.insert(0, "\xEF\xBB\xBF");
-            return text;
-        case TextEncoding::utf16le:
-            return utf8ToUtf16(text, true, impl_->byteOrderMark ? "\xFF\xFE" : "");
-        case TextEncoding::utf16be:
-            return utf8ToUtf16(text, false, impl_->byteOrderMark ? "\xFE\xFF" : "");
+    // pugixml writes text that is no UTF-8 as best it can: an encoded surrogate becomes a lone one,
+    // which would make the file unreadable. Such text comes only from a value written into the
+    // document (a UTF-8 file's bytes merged into one that became UTF-16), never from the file.
+    if (impl_->encoding != TextEncoding::utf8) {
+        const std::size_t mark = impl_->byteOrderMark ? 2 : 0;
+        const bool littleEndian = impl_->encoding == TextEncoding::utf16le;
+        if (!isWholeUtf16(std::string_view(out).substr(mark), littleEndian))
+            replaceLoneSurrogates(out.data() + mark, out.size() - mark, littleEndian);
     }
-    return text;
+    return out;
 }
 
 namespace profile {
@@ -322,6 +425,12 @@ std::string escaped(std::string_view text) {
 // All descendant text in document order, without recursion (a profile may nest deeply).
 std::string textOf(pugi::xml_node node) {
     std::string text;
+    // Mostly an element of one text.
+    if (const pugi::xml_node only = node.first_child();
+        only && only.type() == pugi::node_pcdata && !only.next_sibling()) {
+        appendUnescaped(text, only.value());
+        return text;
+    }
     const auto append = [&text](pugi::xml_node at) {
         if (at.type() == pugi::node_pcdata) appendUnescaped(text, at.value());
         if (at.type() == pugi::node_cdata) text += at.value();
