@@ -295,10 +295,12 @@ void visitMetadata(pugi::xml_node metadata, Index& index) {
 void visit(pugi::xml_node element, std::uint8_t step, Index& index) {
     const Step& parent = kSteps[step];
     for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
-        if (child.type() != pugi::node_element) continue;
+        // A large profile's many unknown children are passed over on their first letter; text and
+        // comments have an empty name. The type is asked only of a name that matches.
         const char* name = child.name();
         for (std::uint8_t k = parent.firstChild; k < parent.firstChild + parent.childCount; ++k) {
-            if (std::strcmp(name, kSteps[k].name) != 0) continue;
+            if (name[0] != kSteps[k].name[0] || std::strcmp(name, kSteps[k].name) != 0) continue;
+            if (child.type() != pugi::node_element) break;  // a processing instruction
             count(index.steps[k], child);
             if (k == kMetadata) visitMetadata(child, index);
             if (kSteps[k].childCount) visit(child, k, index);

@@ -115,7 +115,7 @@ void showDuration(Form& form, const std::optional<std::string>& text) {
     std::string minutes;
     const auto colon = hours.find(':');
     if (typedNumber(hours)) {
-        minutes = "0";
+        minutes.push_back('0');  // not = "0": GCC 12 at -O3 misreads that as an overlapping copy
     } else if (colon != std::string::npos &&
                typedNumber(std::string_view(hours).substr(0, colon)) &&
                typedNumber(std::string_view(hours).substr(colon + 1))) {
@@ -131,8 +131,13 @@ std::string durationText(const Form& form) {
     const std::string& minutes = form.txtfldFMLERecordingDurationMinutes.stringValue();
     const auto m = typedNumber(minutes);
     if (minutes.empty() || m == 0) return hours;
-    return (hours.empty() ? "0" : hours) + ":" +
-           (m ? (*m < 10 ? "0" : "") + std::to_string(*m) : minutes);
+    // Appended piece by piece: GCC 12 at -O3 reads a literal put before a temporary string as an
+    // overlapping copy (-Wrestrict).
+    std::string text = hours.empty() ? std::string("0") : hours;
+    text += ':';
+    if (m && *m < 10) text += '0';
+    text += m ? std::to_string(*m) : minutes;
+    return text;
 }
 
 bool vp6Chosen(const Form& form) {
