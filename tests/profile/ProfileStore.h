@@ -100,9 +100,12 @@ struct Store {
                       form.txtfldFMLEVideoOutputSizeY.stringValue());
         out.push_back(std::to_string(controller->inputVolume()) +
                       (controller->preserveAspect() ? " aspect" : ""));
-        for (const AdvancedOption& option : kAdvancedOptions)
-            out.push_back((controller->propertyValue(option.flag) ? "+" : "") +
-                          (form.*option.list).title().value_or("(none)"));
+        for (const AdvancedOption& option : kAdvancedOptions) {
+            // Appended, not a literal before a temporary: GCC 12 at -O3 misreads that as an
+            // overlapping copy (-Wrestrict).
+            std::string shown = controller->propertyValue(option.flag) ? "+" : "";
+            out.push_back(shown += (form.*option.list).title().value_or("(none)"));
+        }
         return out;
     }
 

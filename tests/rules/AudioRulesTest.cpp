@@ -68,9 +68,12 @@ std::string said(const rules::Replaced& r) {
                        : r.id == ValueId::channels    ? "channels"
                        : r.id == ValueId::audioFormat ? "audioFormat"
                                                       : "audioBitrate";
-    text += " " + title(r.from) + ">" + title(r.to) + " " + kKinds[static_cast<int>(r.reason.kind)];
+    // Appended piece by piece: GCC 12 at -O3 misreads a literal put before a temporary string as
+    // an overlapping copy (-Wrestrict).
+    ((((text += ' ') += title(r.from)) += '>') += title(r.to)) += ' ';
+    text += kKinds[static_cast<int>(r.reason.kind)];
     for (const std::string* part : {&r.reason.format, &r.reason.samplerate, &r.reason.channels})
-        if (!part->empty()) text += " " + *part;
+        if (!part->empty()) (text += ' ') += *part;
     return text;
 }
 
