@@ -1,9 +1,14 @@
 #include "app/Widgets.h"
 
-#include <algorithm>
-
+#include <QIconEngine>
+#include <QListView>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+#include "app/ListModel.h"
 
 namespace tolvane {
 
@@ -37,7 +42,13 @@ void ElidedLabel::elide() {
     if (shown != text()) setText(shown);
 }
 
+int hintCount = 0;
+void SteadyBox::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);  // QComboBox's own only drops the size hint
+}
+
 QSize ChoiceBox::sizeHint() const {
+    ++hintCount;
     const QFontMetrics metrics = fontMetrics();
     const QSize contents(minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')) +
                              iconSize().width() + 4,
@@ -49,6 +60,22 @@ QSize ChoiceBox::sizeHint() const {
 
 QSize ChoiceBox::minimumSizeHint() const {
     return sizeHint();
+}
+
+void ChoiceBox::showPopup() {
+    // QComboBox's own view. A long list opens without measuring each row.
+    auto* menu = static_cast<QListView*>(view());
+    menu->setUniformItemSizes(true);
+    const auto* items = qobject_cast<const ListModel*>(model());
+    if (items && (items->mayHide() || rowsHidden_)) {
+        rowsHidden_ = false;
+        for (int row = 0; row < count(); ++row) {
+            const bool hidden = !(items->flags(items->index(row)) & Qt::ItemIsEnabled);
+            menu->setRowHidden(row, hidden);
+            rowsHidden_ = rowsHidden_ || hidden;
+        }
+    }
+    QComboBox::showPopup();
 }
 
 void ChoiceBox::paintEvent(QPaintEvent*) {
@@ -63,9 +90,9 @@ void ChoiceBox::paintEvent(QPaintEvent*) {
     if (currentIndex() < 0 && !placeholderText().isEmpty()) {
         option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
         title = placeholderText();
-    } else if (const QVariant full = currentData(titleRole); full.isValid()) {
+    } else if (const QVariant full = currentData(ListModel::titleRole); full.isValid()) {
         title = full.toString();
-        mark = currentData(markRole).toString();
+        mark = currentData(ListModel::markRole).toString();
     }
     if (!mark.isEmpty()) {
         QFont italic = font();
@@ -87,6 +114,52 @@ void ChoiceBox::paintEvent(QPaintEvent*) {
     else
         option.currentText = metrics.elidedText(title, Qt::ElideRight, room - markWidth) + mark;
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+namespace {
+
+// An icon made when it is first drawn or measured.
+class LazyIconEngine : public QIconEngine {
+  public:
+    explicit LazyIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override {
+        auto* copy = new LazyIconEngine(make_);
+        copy->icon_ = icon_;
+        return copy;
+    }
+
+  private:
+    QIcon& icon() {
+        if (make_) icon_ = std::exchange(make_, {})();
+        return icon_;
+    }
+
+    std::function<QIcon()> make_;
+    QIcon icon_;
+};
+
+}  // namespace
+
+QIcon LazyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                  const QWidget* widget) const {
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    const QStyle* base = baseStyle();
+    return QIcon(new LazyIconEngine([base, icon] { return base->standardIcon(icon); }));
 }
 
 }  // namespace tolvane

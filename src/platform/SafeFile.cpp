@@ -303,9 +303,11 @@ std::string followSymlinks(FileOps& ops, const std::string& path) {
     return current;
 }
 
-std::optional<std::vector<FolderEntry>> listFolder(FileOps& ops, const std::string& folder) {
+tl::expected<std::vector<FolderEntry>, Outcome> listFolder(FileOps& ops,
+                                                           const std::string& folder) {
     std::vector<FolderEntry> entries;
-    if (ops.readFolder(folder, entries) != 0) return std::nullopt;
+    if (ops.readFolder(folder, entries) != 0)
+        return tl::unexpected(Outcome::fromErrno(errno, folder));
     return entries;
 }
 

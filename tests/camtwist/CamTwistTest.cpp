@@ -58,7 +58,7 @@ std::string listed(const std::vector<Conflict>& conflicts) {
 struct CamTwist {
     explicit CamTwist(const std::optional<std::string>& prefs) {
         if (prefs) home.write(kPrefs, *prefs);
-        controller = std::make_unique<Tolvane>(form, devices, ops);
+        controller = std::make_unique<Tolvane>(form, devices, ops, home.locations());
         controller->awakeFromNib();
     }
     // The frame rate, the standard size or "custom", and the custom fields.

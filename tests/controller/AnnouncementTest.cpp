@@ -30,7 +30,7 @@ struct Started {
         // A sample rate no list offers, with a format that offers none of it.
         home.write(folder + "Odd.xml",
                    edited(edited(talk, ">22050<", ">12345<"), ">Nellymoser<", ">MP3<"));
-        controller = std::make_unique<Tolvane>(form, devices);
+        controller = std::make_unique<Tolvane>(form, devices, home.locations());
         controller->awakeFromNib();
         controller->applicationDidFinishLaunching();
         controller->loadFMLEProfile("Talk");

@@ -16,7 +16,7 @@ struct Started {
     testing::TempHome home;
     Form form = standardForm();
     FixedCaptureDevices devices;
-    Tolvane controller{form, devices};
+    Tolvane controller{form, devices, home.locations()};
 };
 
 TEST(Startup, ListsDevicesOnceOpensTheDrawerAndSyncsNothing) {

@@ -195,8 +195,7 @@ TEST(ProfileSave, ReplacesByNameRefusesOddNamesAndRemoves) {
 
     // Removal: the selected profile's file only; without a trash it is deleted.
     s.form.popupFMLEProfileNames.selectItemWithTitle("Talk");
-    s.controller->removeFMLEProfile();
-    EXPECT_EQ(Outcome::Kind::deleted, s.controller->lastOutcome().kind);
+    EXPECT_EQ(Outcome::Kind::deleted, s.controller->removeFMLEProfile().kind);
     EXPECT_FALSE(fs::exists(s.file("Talk")));
     EXPECT_TRUE(fs::exists(s.file("Old")));
 }
