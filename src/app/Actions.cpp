@@ -16,6 +16,9 @@ namespace tolvane {
 Actions::Actions(Binder& binder, QMainWindow& window)
     : binder_(binder), controller_(binder.controller()), window_(window) {
     buildMenus();
+}
+
+void Actions::addStatusLine() {
     failureIcon_ = new QLabel;
     failureIcon_->setObjectName(QStringLiteral("statusFailure"));
     failureIcon_->hide();

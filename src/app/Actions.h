@@ -21,8 +21,10 @@ class Actions : public QObject {
     Q_OBJECT
 
   public:
-    // Adds the menus and the status line to the window.
+    // Adds the menus to the window.
     Actions(Binder& binder, QMainWindow& window);
+    // Adds the status line, where the actions say what they did.
+    void addStatusLine();
 
     void saveProfile();
     void removeProfile();

@@ -64,7 +64,7 @@ ChoiceBox* Binder::popUp(PopUpList& list, const char* name, const QString& descr
     box->setAccessibleName(description);
     box->setMinimumContentsLength(width);
     auto* model = new ListModel(list, kept, *box);
-    box->setModel(model);
+    box->setItems(model);
     const std::size_t shown = view({&list}, {}, [box, model, &list, description] {
         model->follow();
         const QSignalBlocker block(box);

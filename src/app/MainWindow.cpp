@@ -34,6 +34,7 @@ MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     setCentralWidget(scroll);
+    actions_.addStatusLine();
 }
 
 MainWindow::~MainWindow() = default;

@@ -62,19 +62,29 @@ QSize ChoiceBox::minimumSizeHint() const {
     return sizeHint();
 }
 
-void ChoiceBox::showPopup() {
-    // QComboBox's own view. A long list opens without measuring each row.
+void ChoiceBox::setItems(ListModel* items) {
+    items_ = items;
+    setModel(items);
+    connect(items, &QAbstractItemModel::modelReset, this, &ChoiceBox::hideRows);
+    connect(items, &QAbstractItemModel::dataChanged, this, &ChoiceBox::hideRows);
+    hideRows();
+}
+
+void ChoiceBox::hideRows() {
+    if (!items_ || !(items_->mayHide() || rowsHidden_)) return;
+    // QComboBox's own view.
     auto* menu = static_cast<QListView*>(view());
-    menu->setUniformItemSizes(true);
-    const auto* items = qobject_cast<const ListModel*>(model());
-    if (items && (items->mayHide() || rowsHidden_)) {
-        rowsHidden_ = false;
-        for (int row = 0; row < count(); ++row) {
-            const bool hidden = !(items->flags(items->index(row)) & Qt::ItemIsEnabled);
-            menu->setRowHidden(row, hidden);
-            rowsHidden_ = rowsHidden_ || hidden;
-        }
+    rowsHidden_ = false;
+    for (int row = 0; row < count(); ++row) {
+        const bool hidden = !(items_->flags(items_->index(row)) & Qt::ItemIsEnabled);
+        if (menu->isRowHidden(row) != hidden) menu->setRowHidden(row, hidden);
+        rowsHidden_ = rowsHidden_ || hidden;
     }
+}
+
+void ChoiceBox::showPopup() {
+    // A long list opens without measuring each row.
+    static_cast<QListView*>(view())->setUniformItemSizes(true);
     QComboBox::showPopup();
 }
 

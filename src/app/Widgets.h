@@ -41,6 +41,8 @@ class SteadyBox : public QComboBox {
     void showEvent(QShowEvent* event) override;
 };
 
+class ListModel;
+
 // A pop-up list over a ListModel that cuts its shown text with "…" to its width, keeping whole
 // the mark that follows a kept value's title, and leaves hidden items out of its menu.
 class ChoiceBox : public SteadyBox {
@@ -48,6 +50,9 @@ class ChoiceBox : public SteadyBox {
 
   public:
     using SteadyBox::SteadyBox;
+
+    // Shows the model's items; owned by the box.
+    void setItems(ListModel* items);
 
     // As wide as minimumContentsLength() characters and an icon, whatever its items: the size
     // QComboBox gives for AdjustToMinimumContentsLengthWithIcon, computed here because setting
@@ -60,7 +65,12 @@ class ChoiceBox : public SteadyBox {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    bool rowsHidden_ = false;  // whether the menu left out an item when it last opened
+    // Leaves the hidden items out of the menu. Only a list that hides items builds its menu for
+    // it before it opens, so that screen readers hear which items are left out.
+    void hideRows();
+
+    ListModel* items_ = nullptr;
+    bool rowsHidden_ = false;  // whether the menu leaves out an item
 };
 
 // The application's style, but for the menu bar's extension icon, which is made only if it is
