@@ -49,13 +49,17 @@ class Binder : public QObject {
     // takes the signal's arguments, or none.
     template <typename Sender, typename Signal, typename Action>
     void act(Sender* sender, Signal signal, Action action) {
-        connect(sender, signal, this, [this, action = std::move(action)](auto... arguments) {
-            if constexpr (std::is_invocable_v<const Action&, decltype(arguments)...>)
-                action(arguments...);
-            else
+        if constexpr (std::is_invocable_v<const Action&>) {
+            connect(sender, signal, this, [this, action = std::move(action)] {
                 action();
-            refresh();
-        });
+                refresh();
+            });
+        } else {
+            connect(sender, signal, this, [this, action = std::move(action)](auto... arguments) {
+                action(arguments...);
+                refresh();
+            });
+        }
     }
 
     // Widgets that show a model or property and edit it, named as it is, with a name for screen

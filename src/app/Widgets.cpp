@@ -44,7 +44,8 @@ void ElidedLabel::elide() {
 
 int hintCount = 0;
 void SteadyBox::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);  // QComboBox's own only drops the size hint
+    // QComboBox's own only drops the size hint.
+    QWidget::showEvent(event);  // NOLINT(bugprone-parent-virtual-call)
 }
 
 QSize ChoiceBox::sizeHint() const {

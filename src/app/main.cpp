@@ -30,7 +30,7 @@ bool displayMissing(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (displayMissing(argc, argv)) {
-        std::fputs(
+        (void)std::fputs(
             "Tolvane needs a display (a graphical desktop session), "
             "but neither DISPLAY nor WAYLAND_DISPLAY is set.\n",
             stderr);

@@ -82,8 +82,8 @@ class Tolvane final : private PropertyHolder {
     void setTagAudioChannel(int32_t tag);
     // Any property by its name, a flag as 0 or 1: for views that bind by property. Setting goes
     // through the property's own setter.
-    int32_t propertyValue(Property property) const;
-    void setPropertyValue(Property property, int32_t value);
+    int32_t propertyValue(Property property) const override;
+    void setPropertyValue(Property property, int32_t value) override;
 
     // State read by tests and the window.
     Form& form() {

@@ -39,9 +39,9 @@ class ComboBox : public ChangeNotifier {
     }
     // Selects the first equal entry and shows it as the text; with none, nothing changes.
     void selectItemWithObjectValue(const std::string& value) {
-        for (std::size_t i = 0; i < values_.size(); ++i) {
-            if (values_[i] == value) {
-                text_ = values_[i];
+        for (const std::string& entry : values_) {
+            if (entry == value) {
+                text_ = entry;
                 notifyChanged();
                 return;
             }

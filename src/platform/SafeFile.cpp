@@ -47,8 +47,8 @@ std::string temporaryName() {
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
     z ^= z >> 31;
     char name[kTemporaryLength + 1];
-    std::snprintf(name, sizeof name, "%s%08x-%08x", kTemporaryPrefix.data(),
-                  static_cast<unsigned>(::getpid()), static_cast<unsigned>(z));
+    (void)std::snprintf(name, sizeof name, "%s%08x-%08x", kTemporaryPrefix.data(),
+                        static_cast<unsigned>(::getpid()), static_cast<unsigned>(z));
     return name;
 }
 
@@ -298,7 +298,7 @@ std::string followSymlinks(FileOps& ops, const std::string& path) {
         const ssize_t length = ops.readlink(current, target.data(), target.size());
         if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return current;
         target.resize(static_cast<std::size_t>(length));
-        current = target.front() == '/' ? target : folderOf(current) + "/" + target;
+        current = target.front() == '/' ? target : folderOf(current).append("/").append(target);
     }
     return current;
 }
