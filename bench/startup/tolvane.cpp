@@ -1,6 +1,5 @@
 // Tolvane's own start-up, as main() does it, quitting once the first profile is shown.
 #include <QApplication>
-#include <QIcon>
 #include <QTimer>
 #include <cstdlib>
 
@@ -9,10 +8,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tolvane"));
-    QApplication::setDesktopFileName(QStringLiteral("org.tolvane.tolvane"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tolvane.tolvane"),
-                                                 QIcon(QStringLiteral(":/tolvane/tolvane.png"))));
+    tolvane::TolvaneProgram::setUpApplication();
     const tolvane::QtCaptureDevices devices;
     tolvane::TolvaneProgram program(devices);
     QTimer::singleShot(0, &app, &QApplication::quit);

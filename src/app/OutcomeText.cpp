@@ -1,20 +1,13 @@
 #include "app/OutcomeText.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <cstring>
 
+#include "app/Text.h"
+
 namespace tolvane {
 namespace {
-
-QString decoded(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-QString quoted(const QString& text) {
-    return QStringLiteral("“%1”").arg(text);
-}
 
 QString fileName(const std::string& path) {
     return quoted(QFileInfo(decoded(path)).fileName());
@@ -34,7 +27,69 @@ QString withTilde(QString path) {
     return path;
 }
 
+QString errorText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Why a profile did not open.
+QString notOpened(const Outcome& outcome) {
+    using Kind = Outcome::Kind;
+    const QString file = fileName(outcome.path);
+    QString why;
+    switch (outcome.kind) {
+        case Kind::missing:
+            why = OutcomeText::tr("%1 no longer exists").arg(file);
+            break;
+        case Kind::notAProfile:
+            why = OutcomeText::tr("%1 is not a profile Tolvane can read").arg(file);
+            break;
+        case Kind::tooLarge:
+            why = OutcomeText::tr("%1 is too large for a profile").arg(file);
+            break;
+        case Kind::notAFile:
+            why = OutcomeText::tr("%1 is not a file").arg(file);
+            break;
+        case Kind::writeProtected:
+            why = OutcomeText::tr("%1 may not be read").arg(file);
+            break;
+        default:
+            why = OutcomeText::tr("%1: %2").arg(file, errorText(outcome.error));
+            break;
+    }
+    return OutcomeText::tr("Not opened: %1; the form keeps the values shown before").arg(why);
+}
+
 }  // namespace
+
+QString OutcomeText::notListedYet(const QString& said) {
+    return tr("%1; the profile list shows it from the next start").arg(said);
+}
+
+QString OutcomeText::noProfiles(const std::string& folder, const std::optional<Outcome>& failure) {
+    const QString shown = userPath(folder);
+    if (!failure) return tr("No FMLE profiles in %1").arg(shown);
+    if (failure->kind == Outcome::Kind::missing)
+        return tr("No FMLE profiles: %1 does not exist").arg(shown);
+    return tr("No FMLE profiles: %1 could not be read (%2)").arg(shown, errorText(failure->error));
+}
+
+QString OutcomeText::camTwistNotRead(const Outcome& failure) {
+    using Kind = Outcome::Kind;
+    const QString shown = userPath(failure.path);
+    switch (failure.kind) {
+        case Kind::missing:
+            return tr("No CamTwist settings: %1 does not exist").arg(shown);
+        case Kind::unreadablePreferenceFile:
+            return tr("CamTwist's settings not read: %1 is empty or not a settings file")
+                .arg(shown);
+        case Kind::tooLarge:
+            return tr("CamTwist's settings not read: %1 is too large").arg(shown);
+        case Kind::notAFile:
+            return tr("CamTwist's settings not read: %1 is not a file").arg(shown);
+        default:
+            return tr("CamTwist's settings not read: %1 (%2)").arg(shown, errorText(failure.error));
+    }
+}
 
 QString OutcomeText::userPath(const std::string& path) {
     return withTilde(decoded(path));
@@ -46,6 +101,7 @@ QString OutcomeText::profileName(const std::string& path) {
 
 QString OutcomeText::of(FileAction action, const Outcome& outcome) {
     using Kind = Outcome::Kind;
+    if (action == FileAction::openProfile) return outcome.ok() ? QString() : notOpened(outcome);
     const QString file = fileName(outcome.path);
     const QString name = quoted(profileName(outcome.path));
     const QString notDone =
@@ -100,6 +156,8 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
             return notDone.arg(tr("the backup %1 is not a file").arg(file));
         case Kind::conflict:
             return notDone.arg(tr("%1 was changed meanwhile in the same places").arg(file));
+        case Kind::notAProfile:
+            return notDone.arg(tr("%1 is not a profile Tolvane can read").arg(file));
         case Kind::tooLarge:
             return notDone.arg(tr("%1 is too large").arg(file));
         case Kind::writeProtected:
@@ -116,12 +174,10 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
                                        .arg(withTilde(QFileInfo(decoded(outcome.path)).path())));
             return notDone.arg(tr("%1 no longer exists").arg(file));
         case Kind::trashFailed:
-            return notDone.arg(
-                tr("%1 could not be moved to the trash (%2), and is kept")
-                    .arg(file, QString::fromLocal8Bit(std::strerror(outcome.error))));
+            return notDone.arg(tr("%1 could not be moved to the trash (%2), and is kept")
+                                   .arg(file, errorText(outcome.error)));
         case Kind::failed:
-            return notDone.arg(
-                tr("%1: %2").arg(file, QString::fromLocal8Bit(std::strerror(outcome.error))));
+            return notDone.arg(tr("%1: %2").arg(file, errorText(outcome.error)));
     }
     return notDone.arg(file);
 }

@@ -1,16 +1,17 @@
 #include "app/QtFileOps.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cerrno>
 
+#include "app/Text.h"
+
 namespace tolvane {
 
 int QtFileOps::moveToTrash(const std::string& path) {
-    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    const QString file = decoded(path);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     // Qt 6.4 cannot make the home trash where its data folder is missing, and then "trashes" the
     // file into files/ under the current folder, reporting success. Make it first; where it

@@ -9,9 +9,13 @@
 namespace tolvane {
 
 // The whole program over a device source: the form, the controller and the window, started in
-// the controller's three stages with the window shown between the last two.
+// the controller's three stages, the window shown after the last.
 class TolvaneProgram {
   public:
+    // Names the running QApplication for the desktop and gives it its style and icon (the
+    // program's own resource, tolvane.qrc, where it is linked).
+    static void setUpApplication();
+
     // Over the desktop's file layer, with its trash.
     explicit TolvaneProgram(const CaptureDeviceSource& devices);
     // Over a given file layer (tests make it fail); not owned.

@@ -1,9 +1,14 @@
 #include "app/Widgets.h"
 
-#include <algorithm>
-
+#include <QIconEngine>
+#include <QListView>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+#include "app/ListModel.h"
 
 namespace tolvane {
 
@@ -37,7 +42,14 @@ void ElidedLabel::elide() {
     if (shown != text()) setText(shown);
 }
 
+int hintCount = 0;
+void SteadyBox::showEvent(QShowEvent* event) {
+    // QComboBox's own only drops the size hint.
+    QWidget::showEvent(event);  // NOLINT(bugprone-parent-virtual-call)
+}
+
 QSize ChoiceBox::sizeHint() const {
+    ++hintCount;
     const QFontMetrics metrics = fontMetrics();
     const QSize contents(minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')) +
                              iconSize().width() + 4,
@@ -49,6 +61,32 @@ QSize ChoiceBox::sizeHint() const {
 
 QSize ChoiceBox::minimumSizeHint() const {
     return sizeHint();
+}
+
+void ChoiceBox::setItems(ListModel* items) {
+    items_ = items;
+    setModel(items);
+    connect(items, &QAbstractItemModel::modelReset, this, &ChoiceBox::hideRows);
+    connect(items, &QAbstractItemModel::dataChanged, this, &ChoiceBox::hideRows);
+    hideRows();
+}
+
+void ChoiceBox::hideRows() {
+    if (!items_ || !(items_->mayHide() || rowsHidden_)) return;
+    // QComboBox's own view.
+    auto* menu = static_cast<QListView*>(view());
+    rowsHidden_ = false;
+    for (int row = 0; row < count(); ++row) {
+        const bool hidden = !(items_->flags(items_->index(row)) & Qt::ItemIsEnabled);
+        if (menu->isRowHidden(row) != hidden) menu->setRowHidden(row, hidden);
+        rowsHidden_ = rowsHidden_ || hidden;
+    }
+}
+
+void ChoiceBox::showPopup() {
+    // A long list opens without measuring each row.
+    static_cast<QListView*>(view())->setUniformItemSizes(true);
+    QComboBox::showPopup();
 }
 
 void ChoiceBox::paintEvent(QPaintEvent*) {
@@ -63,9 +101,9 @@ void ChoiceBox::paintEvent(QPaintEvent*) {
     if (currentIndex() < 0 && !placeholderText().isEmpty()) {
         option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
         title = placeholderText();
-    } else if (const QVariant full = currentData(titleRole); full.isValid()) {
+    } else if (const QVariant full = currentData(ListModel::titleRole); full.isValid()) {
         title = full.toString();
-        mark = currentData(markRole).toString();
+        mark = currentData(ListModel::markRole).toString();
     }
     if (!mark.isEmpty()) {
         QFont italic = font();
@@ -87,6 +125,52 @@ void ChoiceBox::paintEvent(QPaintEvent*) {
     else
         option.currentText = metrics.elidedText(title, Qt::ElideRight, room - markWidth) + mark;
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+namespace {
+
+// An icon made when it is first drawn or measured.
+class LazyIconEngine : public QIconEngine {
+  public:
+    explicit LazyIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override {
+        auto* copy = new LazyIconEngine(make_);
+        copy->icon_ = icon_;
+        return copy;
+    }
+
+  private:
+    QIcon& icon() {
+        if (make_) icon_ = std::exchange(make_, {})();
+        return icon_;
+    }
+
+    std::function<QIcon()> make_;
+    QIcon icon_;
+};
+
+}  // namespace
+
+QIcon LazyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                  const QWidget* widget) const {
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    const QStyle* base = baseStyle();
+    return QIcon(new LazyIconEngine([base, icon] { return base->standardIcon(icon); }));
 }
 
 }  // namespace tolvane

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QProxyStyle>
 
 namespace tolvane {
 
@@ -27,26 +28,59 @@ class ElidedLabel : public QLabel {
     QString text_;
 };
 
-// A pop-up list that cuts its shown text with "…" to its width. An item whose text is not its
-// title (a long title cut for the menu, a value kept from a profile) holds the title and the
-// mark that follows it; the mark stays whole when the title is cut.
-class ChoiceBox : public QComboBox {
+// A combo box that keeps, when it is first shown, the size it was laid out with: QComboBox would
+// measure its items again then, and so lay the window out a second time. Its items are in place
+// before the window is shown.
+class SteadyBox : public QComboBox {
     Q_OBJECT
 
   public:
-    static constexpr int titleRole = Qt::UserRole;
-    static constexpr int markRole = Qt::UserRole + 1;
-
     using QComboBox::QComboBox;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+};
+
+class ListModel;
+
+// A pop-up list over a ListModel that cuts its shown text with "…" to its width, keeping whole
+// the mark that follows a kept value's title, and leaves hidden items out of its menu.
+class ChoiceBox : public SteadyBox {
+    Q_OBJECT
+
+  public:
+    using SteadyBox::SteadyBox;
+
+    // Shows the model's items; owned by the box.
+    void setItems(ListModel* items);
 
     // As wide as minimumContentsLength() characters and an icon, whatever its items: the size
     // QComboBox gives for AdjustToMinimumContentsLengthWithIcon, computed here because setting
     // that policy makes each box build its pop-up at once, a cost every start would pay.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    void showPopup() override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    // Leaves the hidden items out of the menu. Only a list that hides items builds its menu for
+    // it before it opens, so that screen readers hear which items are left out.
+    void hideRows();
+
+    ListModel* items_ = nullptr;
+    bool rowsHidden_ = false;  // whether the menu leaves out an item
+};
+
+// The application's style, but for the menu bar's extension icon, which is made only if it is
+// drawn: reading it loads every image plugin Qt has.
+class LazyIconStyle : public QProxyStyle {
+    Q_OBJECT
+
+  public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override;
 };
 
 }  // namespace tolvane

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,18 +30,14 @@ bool displayMissing(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     if (displayMissing(argc, argv)) {
-        std::fputs(
+        (void)std::fputs(
             "Tolvane needs a display (a graphical desktop session), "
             "but neither DISPLAY nor WAYLAND_DISPLAY is set.\n",
             stderr);
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tolvane"));
-    QApplication::setDesktopFileName(QStringLiteral("org.tolvane.tolvane"));
-    // The installed theme has every size; the built-in PNG serves a build that is not installed.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tolvane.tolvane"),
-                                                 QIcon(QStringLiteral(":/tolvane/tolvane.png"))));
+    tolvane::TolvaneProgram::setUpApplication();
     const tolvane::QtCaptureDevices devices;
     tolvane::TolvaneProgram program(devices);
     return QApplication::exec();

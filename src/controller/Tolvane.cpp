@@ -33,24 +33,37 @@ std::vector<std::string> displayNames(const std::vector<CaptureDevice>& devices)
 
 }  // namespace
 
-Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices)
-    : Tolvane(form, devices, std::make_unique<FileOps>(), nullptr) {}
+Locations Locations::inHome() {
+    return {expandTilde(profile::kProfileFolder), expandTilde(camtwist::kPreferencePath)};
+}
 
-Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOps)
-    : Tolvane(form, devices, nullptr, &fileOps) {}
+Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices)
+    : Tolvane(form, devices, Locations::inHome()) {}
+
+Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, Locations locations)
+    : Tolvane(form, devices, std::make_unique<FileOps>(), nullptr, std::move(locations)) {}
+
+Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOps,
+                 Locations locations)
+    : Tolvane(form, devices, nullptr, &fileOps, std::move(locations)) {}
 
 Tolvane::Tolvane(Form& form, const CaptureDeviceSource& devices, std::unique_ptr<FileOps> owned,
-                 FileOps* given)
+                 FileOps* given, Locations locations)
     : form_(form),
       defaultFileOps_(std::move(owned)),
-      fileOps_(given ? given : defaultFileOps_.get()) {
+      fileOps_(given ? given : defaultFileOps_.get()),
+      locations_(std::move(locations)) {
     audioDevices_ = devices.inputDevicesWithMediaType(MediaType::sound);
     videoDevides_ = devices.inputDevicesWithMediaType(MediaType::video);
     currentFMLEProfile_.reset();
     fmleProfiles_ = collectFMLEProfiles();
     auto prefs = camTwistPreference();
-    camTwistPrefsRead_ = prefs.has_value();
-    camTwist_ = std::make_unique<camtwist::Loaded>(std::move(prefs).value_or(camtwist::Loaded{}));
+    if (prefs) {
+        camTwist_ = std::make_unique<camtwist::Loaded>(std::move(*prefs));
+    } else {
+        camTwistPrefsFailure_ = std::move(prefs.error());
+        camTwist_ = std::make_unique<camtwist::Loaded>();
+    }
     // Before the form is connected: the only fields written around their setters.
     syncFrameRate_ = false;
     syncVideoSize_ = false;
@@ -353,27 +366,43 @@ std::size_t Tolvane::setValue(const std::optional<std::string>& value, const std
 }
 
 std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() {
-    fmleProfilePath_ = expandTilde(profile::kProfileFolder);
+    fmleProfilePath_ = locations_.profileFolder;
+    profileFolderFailure_.reset();
     // One listing serves both: what a save killed midway left behind is no profile.
     const auto entries = listFolder(*fileOps_, fmleProfilePath_);
-    if (!entries) return std::nullopt;
+    if (!entries) {
+        profileFolderFailure_ = entries.error();
+        return std::nullopt;
+    }
     removeStaleTemporaries(*fileOps_, fmleProfilePath_, *entries);
     return profile::catalogueOf(*fileOps_, fmleProfilePath_, *entries);
 }
 
-void Tolvane::fmleProfileSelected(const PopUpList& sender) {
-    if (auto name = sender.title()) loadFMLEProfile(*name);
+tl::expected<void, Outcome> Tolvane::fmleProfileSelected(const PopUpList& sender) {
+    if (auto name = sender.title()) return loadFMLEProfile(*name);
+    return {};
 }
 
-void Tolvane::loadFMLEProfile(const std::string& name) {
+tl::expected<void, Outcome> Tolvane::loadFMLEProfile(const std::string& name) {
     replacements_.clear();
     const Action action(*this);
     currentFMLEProfile_.reset();
     openProfileName_.reset();
+    profileOpenFailure_.reset();
     auto opened = profile::openFMLEProfile(*fileOps_, fmleProfilePath_, name);
-    if (!opened) return;
+    if (!opened) {
+        const profile::OpenFailure& failure = opened.error();
+        profileOpenFailure_ = failure.read.ok()
+                                  ? Outcome{Outcome::Kind::notAProfile,
+                                            0,
+                                            profile::profilePath(fmleProfilePath_, name),
+                                            {}}
+                                  : failure.read;
+        return tl::unexpected(*profileOpenFailure_);
+    }
     showProfile(std::make_unique<ProfileDocument>(std::move(opened->document)), name,
                 std::move(opened->bytes));
+    return {};
 }
 
 void Tolvane::showProfile(std::unique_ptr<ProfileDocument> document, std::string name,
@@ -448,17 +477,13 @@ std::optional<std::string> Tolvane::profileReplacedBy(const std::string& name) c
     return file;
 }
 
-void Tolvane::removeFMLEProfile() {
-    lastOutcome_ = profile::removeFMLEProfile(*fileOps_, fmleProfilePath_,
-                                              form_.popupFMLEProfileNames.title());
+Outcome Tolvane::removeFMLEProfile() {
+    return profile::removeFMLEProfile(*fileOps_, fmleProfilePath_,
+                                      form_.popupFMLEProfileNames.title());
 }
 
 bool Tolvane::isAcceptableProfileName(const std::string& name) {
     return profile::isAcceptableProfileName(name);
-}
-
-std::string Tolvane::profileNameOf(const std::string& entry) {
-    return profile::profileNameOf(entry);
 }
 
 // The CamTwist bridge.
@@ -471,12 +496,10 @@ std::vector<Change> Tolvane::pendingCamTwistChanges() const {
     return camtwist::pendingChanges(*camTwist_, form_, camTwistCustomVideoSize_);
 }
 
-std::optional<camtwist::Loaded> Tolvane::camTwistPreference() {
-    camTwistPrefPath_ = expandTilde(camtwist::kPreferencePath);
+tl::expected<camtwist::Loaded, Outcome> Tolvane::camTwistPreference() {
+    camTwistPrefPath_ = locations_.camTwistPreferences;
     removeStaleTemporaries(*fileOps_, camTwistPrefPath_.substr(0, camTwistPrefPath_.rfind('/')));
-    auto read = camtwist::camTwistPreference(*fileOps_, camTwistPrefPath_);
-    if (!read) return std::nullopt;
-    return std::move(*read);
+    return camtwist::camTwistPreference(*fileOps_, camTwistPrefPath_);
 }
 
 void Tolvane::loadCamTwistProfile() {
@@ -503,8 +526,8 @@ PlistDictionary Tolvane::buildCamTwistPrefs() const {
 
 SaveOutcome Tolvane::camTwistSaveConfig(const Resolutions& keep) {
     auto [outcome, conflicts] =
-        camtwist::camTwistSaveConfig(*fileOps_, camTwistPrefPath_, *camTwist_, camTwistPrefsRead_,
-                                     pendingCamTwistChanges(), keep);
+        camtwist::camTwistSaveConfig(*fileOps_, camTwistPrefPath_, *camTwist_,
+                                     !camTwistPrefsFailure_, pendingCamTwistChanges(), keep);
     if (outcome.ok()) {
         // The form shows the file written as a fresh start would.
         form_.txtfldCamTwistCustomWidth.setStringValue("");

@@ -7,8 +7,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tl/expected.hpp>
 #include <vector>
 
+#include "controller/Locations.h"
 #include "controller/SaveOutcome.h"
 #include "form/ChangeNotifier.h"
 #include "form/Changes.h"
@@ -39,10 +41,13 @@ class Tolvane final : private PropertyHolder {
   public:
     using PropertyObserver = std::function<void(Property)>;
 
+    // Over the system's file layer, at the home folder's locations.
     Tolvane(Form& form, const CaptureDeviceSource& devices);
+    Tolvane(Form& form, const CaptureDeviceSource& devices, Locations locations);
     // Tests pass a file layer that fails on demand, the window one with a trash; the controller
     // does not own it.
-    Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOps);
+    Tolvane(Form& form, const CaptureDeviceSource& devices, FileOps& fileOps,
+            Locations locations = Locations::inHome());
     ~Tolvane();
     Tolvane(const Tolvane&) = delete;
     Tolvane& operator=(const Tolvane&) = delete;
@@ -78,8 +83,8 @@ class Tolvane final : private PropertyHolder {
     void setTagAudioChannel(int32_t tag);
     // Any property by its name, a flag as 0 or 1: for views that bind by property. Setting goes
     // through the property's own setter.
-    int32_t propertyValue(Property property) const;
-    void setPropertyValue(Property property, int32_t value);
+    int32_t propertyValue(Property property) const override;
+    void setPropertyValue(Property property, int32_t value) override;
 
     // State read by tests and the window.
     Form& form() {
@@ -94,6 +99,11 @@ class Tolvane final : private PropertyHolder {
     const std::optional<std::vector<std::string>>& fmleProfiles() const {
         return fmleProfiles_;
     }
+    // Why the profile folder could not be listed at start; nothing when it was (without a profile
+    // in it, fmleProfiles() is empty all the same).
+    const std::optional<Outcome>& profileFolderFailure() const {
+        return profileFolderFailure_;
+    }
     const std::string& fmleProfilePath() const {
         return fmleProfilePath_;
     }
@@ -105,16 +115,10 @@ class Tolvane final : private PropertyHolder {
     }
     // The working copy: CamTwist's file as last read or written.
     PlistDictionary& camTwistPrefs();
-    // Whether the working copy came from CamTwist's file.
-    bool camTwistPrefsRead() const {
-        return camTwistPrefsRead_;
-    }
-    FileOps& fileOps() {
-        return *fileOps_;
-    }
-    // What the last removal did.
-    const Outcome& lastOutcome() const {
-        return lastOutcome_;
+    // Why the working copy did not come from CamTwist's file: missing, unreadable, or no settings
+    // file (unreadablePreferenceFile); nothing when it did.
+    const std::optional<Outcome>& camTwistPrefsFailure() const {
+        return camTwistPrefsFailure_;
     }
 
     // Choice vocabularies.
@@ -144,8 +148,15 @@ class Tolvane final : private PropertyHolder {
 
     // Profile catalogue, loading, rebuilding, saving and removal.
     std::optional<std::vector<std::string>> collectFMLEProfiles();
-    void fmleProfileSelected(const PopUpList& sender);
-    void loadFMLEProfile(const std::string& name);
+    // Load the profile the sender's selected item names, if any. A profile that does not open
+    // leaves the form as it was; why, is returned and kept until the next load.
+    tl::expected<void, Outcome> fmleProfileSelected(const PopUpList& sender);
+    tl::expected<void, Outcome> loadFMLEProfile(const std::string& name);
+    // Why the profile last loaded did not open: its file's outcome (missing, too large, ...), or
+    // notAProfile for bytes that are no profile; nothing when it opened.
+    const std::optional<Outcome>& profileOpenFailure() const {
+        return profileOpenFailure_;
+    }
     void fmleFrameRateSelected();
     void fmleInputSizeSelected(const PopUpList& sender);
     // Writes what the form changed since the load into the open document.
@@ -159,7 +170,8 @@ class Tolvane final : private PropertyHolder {
     // name would replace (a listed name equal to it under Unicode NFC, or the name itself), so
     // that the window can ask first.
     std::optional<std::string> profileReplacedBy(const std::string& name) const;
-    void removeFMLEProfile();
+    // Moves the selected profile's file to the trash, or deletes it where there is none.
+    Outcome removeFMLEProfile();
     // What a save would write: each value the form changed since the load, with its stored text,
     // the text a save writes and the rule that made it.
     std::vector<Change> pendingChanges() const;
@@ -174,9 +186,6 @@ class Tolvane final : private PropertyHolder {
     // Whether fmleSaveProfile() would write under this name: not empty, no "/" or NUL, not "."
     // or "..".
     static bool isAcceptableProfileName(const std::string& name);
-    // A profile name from a folder entry: the name less its extension, unless its only dot leads
-    // it.
-    static std::string profileNameOf(const std::string& entry);
 
     // Audio capability masks (AudioBitrateMaskProperties): each sets its availability flags and
     // returns the tags they allow.
@@ -200,7 +209,8 @@ class Tolvane final : private PropertyHolder {
     bool recordingFolderExists() const;
 
     // CamTwist preferences.
-    std::optional<camtwist::Loaded> camTwistPreference();
+    // CamTwist's file as read, or why it could not be.
+    tl::expected<camtwist::Loaded, Outcome> camTwistPreference();
     // Shows the working copy's values and remembers them as the ones a save compares with.
     void loadCamTwistProfile();
     void camTwistVideoSizeSelected();
@@ -213,7 +223,7 @@ class Tolvane final : private PropertyHolder {
 
   private:
     Tolvane(Form& form, const CaptureDeviceSource& devices, std::unique_ptr<FileOps> owned,
-            FileOps* given);
+            FileOps* given, Locations locations);
     std::vector<Change> pendingCamTwistChanges() const;
     // Makes a document the open profile and fills the form from it.
     void showProfile(std::unique_ptr<ProfileDocument> document, std::string name,
@@ -244,6 +254,7 @@ class Tolvane final : private PropertyHolder {
     Form& form_;
     std::unique_ptr<FileOps> defaultFileOps_;
     FileOps* fileOps_ = nullptr;
+    Locations locations_;
     Notifier<Property> observers_;
     int actions_ = 0;  // running, nested ones included
     std::bitset<kPropertyCount> pending_;
@@ -260,24 +271,25 @@ class Tolvane final : private PropertyHolder {
     std::vector<CaptureDevice> audioDevices_;
     std::vector<CaptureDevice> videoDevides_;
     std::optional<std::vector<std::string>> fmleProfiles_;
+    std::optional<Outcome> profileFolderFailure_;
     std::string fmleProfilePath_;
     std::string camTwistPrefPath_;
     std::unique_ptr<ProfileDocument> currentFMLEProfile_;
+    std::optional<Outcome> profileOpenFailure_;
     // The open profile: its name, the bytes it was read from, its texts and the form as loaded.
     std::optional<std::string> openProfileName_;
     std::string openProfileBytes_;
     profile::Baseline baseline_;
     // CamTwist's file as last read or written, the working copy, and the form's values as shown.
     std::unique_ptr<camtwist::Loaded> camTwist_;
-    // Whether the working copy came from CamTwist's file; a file that could not be read is never
-    // replaced by a copy that lacks its settings.
-    bool camTwistPrefsRead_ = false;
+    // Set when the working copy did not come from CamTwist's file; a file that could not be read
+    // is never replaced by a copy that lacks its settings.
+    std::optional<Outcome> camTwistPrefsFailure_;
     TitleTagDictionary videoOutputFormatDict_;
     TitleTagDictionary audioOutputFormatDict_;
     TitleTagDictionary audioSamplerateDict_;
     TitleTagDictionary audioChannelDict_;
     TitleTagDictionary audioBitrateDict_;
-    Outcome lastOutcome_;
 };
 
 }  // namespace tolvane

@@ -25,11 +25,9 @@ class ComboBox : public ChangeNotifier {
     const std::string& stringValue() const { return text_; }
     void setStringValue(const std::string& text) {
         text_ = text;
-        selected_ = -1;
         notifyChanged();
     }
     const std::vector<std::string>& objectValues() const { return values_; }
-    int indexOfSelectedItem() const { return selected_; }
 
     void addItemWithObjectValue(const std::string& value) {
         values_.push_back(value);
@@ -41,10 +39,9 @@ class ComboBox : public ChangeNotifier {
     }
     // Selects the first equal entry and shows it as the text; with none, nothing changes.
     void selectItemWithObjectValue(const std::string& value) {
-        for (std::size_t i = 0; i < values_.size(); ++i) {
-            if (values_[i] == value) {
-                selected_ = static_cast<int>(i);
-                text_ = values_[i];
+        for (const std::string& entry : values_) {
+            if (entry == value) {
+                text_ = entry;
                 notifyChanged();
                 return;
             }
@@ -54,7 +51,6 @@ class ComboBox : public ChangeNotifier {
   private:
     std::string text_;
     std::vector<std::string> values_;
-    int selected_ = -1;
 };
 
 // The side panel holding the encoder settings.

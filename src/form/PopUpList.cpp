@@ -216,6 +216,7 @@ void PopUpList::setItemHidden(int index, bool hidden) {
     auto& item = items_[static_cast<std::size_t>(index)];
     if (item.hidden_ == hidden) return;
     item.hidden_ = hidden;
+    ++hidingRevision_;
     changed();
 }
 

@@ -86,6 +86,8 @@ class PopUpList : public ChangeNotifier {
 
     // Changes whenever items are added or removed; not for selection, state or hiding.
     unsigned long revision() const { return revision_; }
+    // Changes whenever an item is hidden or shown again; zero while none ever was.
+    unsigned long hidingRevision() const { return hidingRevision_; }
     void setItemHidden(int index, bool hidden);
     void setItemState(int index, bool on);
 
@@ -99,6 +101,7 @@ class PopUpList : public ChangeNotifier {
     std::unordered_map<std::string, std::size_t> indexByTitle_;
     int selected_ = -1;
     unsigned long revision_ = 0;
+    unsigned long hidingRevision_ = 0;
     int held_ = 0;
     bool changedWhileHeld_ = false;
 };

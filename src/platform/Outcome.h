@@ -27,6 +27,7 @@ struct Outcome {
         backupIsSameFile,          // the preference file and its backup are one file
         backupNotAFile,            // the backup path holds a folder or the like
         conflict,                  // values changed both here and in the file on disk
+        notAProfile,               // read, but the bytes are no profile Tolvane can read
         // Refused or failed by the file system; error holds the errno.
         writeProtected,
         notAFile,

@@ -47,8 +47,8 @@ std::string temporaryName() {
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
     z ^= z >> 31;
     char name[kTemporaryLength + 1];
-    std::snprintf(name, sizeof name, "%s%08x-%08x", kTemporaryPrefix.data(),
-                  static_cast<unsigned>(::getpid()), static_cast<unsigned>(z));
+    (void)std::snprintf(name, sizeof name, "%s%08x-%08x", kTemporaryPrefix.data(),
+                        static_cast<unsigned>(::getpid()), static_cast<unsigned>(z));
     return name;
 }
 
@@ -298,14 +298,16 @@ std::string followSymlinks(FileOps& ops, const std::string& path) {
         const ssize_t length = ops.readlink(current, target.data(), target.size());
         if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return current;
         target.resize(static_cast<std::size_t>(length));
-        current = target.front() == '/' ? target : folderOf(current) + "/" + target;
+        current = target.front() == '/' ? target : folderOf(current).append("/").append(target);
     }
     return current;
 }
 
-std::optional<std::vector<FolderEntry>> listFolder(FileOps& ops, const std::string& folder) {
+tl::expected<std::vector<FolderEntry>, Outcome> listFolder(FileOps& ops,
+                                                           const std::string& folder) {
     std::vector<FolderEntry> entries;
-    if (ops.readFolder(folder, entries) != 0) return std::nullopt;
+    if (ops.readFolder(folder, entries) != 0)
+        return tl::unexpected(Outcome::fromErrno(errno, folder));
     return entries;
 }
 

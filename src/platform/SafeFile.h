@@ -30,9 +30,9 @@ bool exists(FileOps& ops, const std::string& path);
 bool folderOfFileExists(FileOps& ops, const std::string& file);
 
 // A folder's entries with the types the listing gives, hidden ones included, without "." and
-// "..", in the order the system lists them; nothing when the path is no folder or cannot be
-// listed.
-std::optional<std::vector<FolderEntry>> listFolder(FileOps& ops, const std::string& folder);
+// "..", in the order the system lists them; or why the path cannot be listed (the errno's
+// outcome: missing for no folder there).
+tl::expected<std::vector<FolderEntry>, Outcome> listFolder(FileOps& ops, const std::string& folder);
 
 // Whether a listed entry is a regular file or a symlink to one. Asks the file system only where
 // the listing cannot tell: lstat for an unknown type, stat for a symlink.

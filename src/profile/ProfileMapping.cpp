@@ -274,7 +274,7 @@ std::optional<std::string> currentValue(ValueId id, const Form& form,
         case ValueId::inputWidth:
         case ValueId::inputHeight: {
             // The text before the first "x" of the size, and after the last.
-            const auto size = form.popupFMLEVideoInputSize.title();
+            auto size = form.popupFMLEVideoInputSize.title();
             if (!size) return std::nullopt;
             const bool width = id == ValueId::inputWidth;
             const auto x = width ? size->find('x') : size->rfind('x');
@@ -369,7 +369,7 @@ tl::expected<void, WriteFailure> rebuildProfile(ProfileDocument* document,
     tl::expected<void, WriteFailure> written =
         tl::unexpected(WriteFailure{fieldPath(ValueId::videoDevice), 0});
     if (document) written = writeFields(document->rootElement(), changes);
-    if (!written) std::fputs("Exception rised\n", stderr);
+    if (!written) (void)std::fputs("Exception rised\n", stderr);
     return written;
 }
 

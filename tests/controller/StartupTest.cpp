@@ -16,7 +16,7 @@ struct Started {
     testing::TempHome home;
     Form form = standardForm();
     FixedCaptureDevices devices;
-    Tolvane controller{form, devices};
+    Tolvane controller{form, devices, home.locations()};
 };
 
 TEST(Startup, ListsDevicesOnceOpensTheDrawerAndSyncsNothing) {
@@ -26,6 +26,9 @@ TEST(Startup, ListsDevicesOnceOpensTheDrawerAndSyncsNothing) {
     EXPECT_TRUE(s.form.drawerEncoderSettings.isOpen());
     EXPECT_FALSE(s.controller.syncFrameRate());
     EXPECT_FALSE(s.controller.syncVideoSize());
+    // Nothing in the home: both are missing, and say so.
+    EXPECT_EQ(Outcome::Kind::missing, s.controller.profileFolderFailure().value_or(Outcome{}).kind);
+    EXPECT_EQ(Outcome::Kind::missing, s.controller.camTwistPrefsFailure().value_or(Outcome{}).kind);
 
     // The frame rate is copied to CamTwist's only when switched on.
     s.form.popupFMLEVideoFramerate.selectItemWithTitle("25.00");

@@ -32,7 +32,7 @@ struct Program {
         home.write(kProfile, testing::fixture("vp6-utf8.xml"));
         home.write(kPrefs, testing::fixture("camtwist.xml.plist"));
         home.write(kBackup, "old backup");
-        controller = std::make_unique<Tolvane>(form, devices, ops);
+        controller = std::make_unique<Tolvane>(form, devices, ops, home.locations());
         controller->awakeFromNib();
         controller->applicationDidFinishLaunching();
     }
@@ -122,7 +122,7 @@ TEST(UserFiles, SurviveTheProcessBeingKilledAnywhereInASave) {
     std::cout << kKills << " kills, " << interrupted << " inside a write, no file lost\n";
 
     // The next start clears what the killed saves left before it lists the profiles.
-    Tolvane next(p.form, p.devices);
+    Tolvane next(p.form, p.devices, p.home.locations());
     EXPECT_EQ(std::vector<std::string>{"Talk"}, next.fmleProfiles());
     EXPECT_EQ(0u, p.leftovers());
 }

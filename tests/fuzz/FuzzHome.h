@@ -8,18 +8,26 @@
 #include <string>
 #include <string_view>
 
+#include "controller/Locations.h"
+
 namespace tolvane::fuzzing {
 
-// A temporary home folder for the whole run, so that a target never writes below the real one;
-// scripts/fuzz points TMPDIR at a folder it removes afterwards.
+// A temporary home folder for the whole run, given to the controller as its locations, so that a
+// target never writes below the real one; scripts/fuzz points TMPDIR at a folder it removes
+// afterwards.
 inline const std::filesystem::path& fuzzHome() {
     static const std::filesystem::path home = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "tolvane-fuzz-XXXXXX");
         if (!::mkdtemp(pattern.data())) std::abort();
-        ::setenv("HOME", pattern.c_str(), 1);
         return std::filesystem::path(pattern);
     }();
     return home;
+}
+
+inline Locations fuzzLocations() {
+    return {
+        (fuzzHome() / "Library/Application Support/Adobe/Flash Media Live Encoder 3.2").string(),
+        (fuzzHome() / "Library/Preferences/com.allocinit.CamTwist.plist").string()};
 }
 
 // Empties the home folder, so that an input meets the same files whatever ran before it.

@@ -21,7 +21,7 @@ std::optional<std::string> openAndSave(std::string_view bytes) {
     fuzzing::writeFile(folder / "com.allocinit.CamTwist.plist", bytes);
     Form form = standardForm();
     FixedCaptureDevices devices;
-    Tolvane controller(form, devices);
+    Tolvane controller(form, devices, fuzzing::fuzzLocations());
     controller.awakeFromNib();
     controller.applicationDidFinishLaunching();
     if (!controller.pendingChanges().empty()) std::abort();

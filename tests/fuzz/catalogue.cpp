@@ -5,13 +5,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "controller/Tolvane.h"
-
-using tolvane::Tolvane;
+#include "profile/ProfileCatalogue.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string entry(reinterpret_cast<const char*>(data), size);
-    const std::string name = Tolvane::profileNameOf(entry);
+    const std::string name = tolvane::profile::profileNameOf(entry);
     const std::string dropped = entry.substr(std::min(name.size(), entry.size()));
     if (name.empty() != entry.empty() || entry.compare(0, name.size(), name) != 0 ||
         (!dropped.empty() && (dropped[0] != '.' || dropped.find('.', 1) != std::string::npos)))

@@ -36,7 +36,7 @@ std::optional<Run> openAndSave(std::string_view bytes) {
     Form form = standardForm();
     FixedCaptureDevices devices({"Built-in Microphone", "Line In"},
                                 {"CamTwist", "FaceTime HD Camera"});
-    Tolvane controller(form, devices);
+    Tolvane controller(form, devices, fuzzing::fuzzLocations());
     controller.awakeFromNib();
     controller.applicationDidFinishLaunching();  // loads the one profile listed
     const ProfileDocument* document = controller.currentFMLEProfile();

@@ -35,7 +35,8 @@ struct Untyped : FileOps {
 };
 
 struct Started {
-    explicit Started(FileOps& ops) : controller(form, devices, ops) {
+    Started(FileOps& ops, const testing::TempHome& home)
+        : controller(form, devices, ops, home.locations()) {
         controller.awakeFromNib();
         controller.applicationDidFinishLaunching();
     }
@@ -68,7 +69,7 @@ TEST(ProfileCatalogue, HoldsProfilesOnlyInOneOrderOnEveryFileSystem) {
     Untyped untyped;
     for (FileOps* ops : {&typed, static_cast<FileOps*>(&untyped)}) {
         EXPECT_EQ(expected, profile::collectFMLEProfiles(*ops, folder.string()));
-        Started s(*ops);
+        Started s(*ops, home);
         EXPECT_EQ(expected, s.form.popupFMLEProfileNames.itemTitles());
         EXPECT_EQ("A", s.form.popupFMLEProfileNames.title());
     }
@@ -90,7 +91,7 @@ TEST(ProfileCatalogue, IsListedOnceAtStartAndShownInOneNotice) {
     [[maybe_unused]] const auto subscription =
         form.popupFMLEProfileNames.subscribe([&notices] { ++notices; });
     FixedCaptureDevices devices;
-    Tolvane controller(form, devices, ops);
+    Tolvane controller(form, devices, ops, home.locations());
     controller.awakeFromNib();
     EXPECT_EQ(1, std::count(ops.listed.begin(), ops.listed.end(), home.profileFolder().string()));
     EXPECT_FALSE(fs::exists(stale));
@@ -114,7 +115,7 @@ TEST(ProfileCatalogue, ATypedNameMeansTheProfileItEqualsUnderNfc) {
     home.write(folder / "Talk.xml", testing::fixture("vp6-utf8.xml"));
     home.write(folder / "Gone.xml", testing::fixture("vp6-utf8.xml"));
     FileOps ops;
-    Started s(ops);
+    Started s(ops, home);
     s.controller.loadFMLEProfile("Talk");
     fs::remove(folder / "Gone.xml");
     home.write(folder / "Later.xml", "x");  // saved after the start: not listed

@@ -58,7 +58,7 @@ struct Store {
     Store(std::initializer_list<std::pair<std::string, std::string>> files) {
         for (const auto& [name, bytes] : files)
             home.write(home.profileFolder() / name, bytes);
-        controller = std::make_unique<Tolvane>(form, devices);
+        controller = std::make_unique<Tolvane>(form, devices, home.locations());
         controller->awakeFromNib();
         controller->applicationDidFinishLaunching();
     }

@@ -203,8 +203,15 @@ TEST(ProfileLoad, UnreadableProfilesLeaveTheFormAlone) {
     fs::create_directory(s.file("folder"));
     ::mkfifo(s.file("fifo").c_str(), 0600);
     s.controller->loadFMLEProfile("a");
-    for (const char* name : {"broken", "missing", "folder", "fifo", "huge"}) {
-        s.controller->loadFMLEProfile(name);
+    using enum Outcome::Kind;
+    for (const auto& [name, why] : {std::pair{"broken", notAProfile},
+                                    {"missing", missing},
+                                    {"folder", notAFile},
+                                    {"fifo", notAFile},
+                                    {"huge", tooLarge}}) {
+        const auto loaded = s.controller->loadFMLEProfile(name);
+        EXPECT_EQ(why, loaded ? saved : loaded.error().kind) << name;
+        EXPECT_EQ(why, s.controller->profileOpenFailure().value_or(Outcome{}).kind) << name;
         EXPECT_EQ(nullptr, s.controller->currentFMLEProfile()) << name;
         EXPECT_EQ("VP6", s.form.popupFMLEVideoOutputFormat.title()) << name;
     }
@@ -272,8 +279,7 @@ TEST(ProfileSave, ReplacesByNameRefusesOddNamesAndRemoves) {
 
     // Removal: the selected profile's file only; without a trash it is deleted.
     s.form.popupFMLEProfileNames.selectItemWithTitle("Talk");
-    s.controller->removeFMLEProfile();
-    EXPECT_EQ(Outcome::Kind::deleted, s.controller->lastOutcome().kind);
+    EXPECT_EQ(Outcome::Kind::deleted, s.controller->removeFMLEProfile().kind);
     EXPECT_FALSE(fs::exists(s.file("Talk")));
     EXPECT_TRUE(fs::exists(s.file("Old")));
 }

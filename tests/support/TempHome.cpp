@@ -13,12 +13,9 @@ TempHome::TempHome() {
     std::string pattern = (fs::temp_directory_path() / "tolvane-home-XXXXXX").string();
     if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
-    if (const char* home = std::getenv("HOME")) previousHome_ = home;
-    setenv("HOME", path_.c_str(), 1);
 }
 
 TempHome::~TempHome() {
-    previousHome_ ? setenv("HOME", previousHome_->c_str(), 1) : unsetenv("HOME");
     std::error_code ignored;
     fs::remove_all(path_, ignored);
 }
@@ -26,6 +23,11 @@ TempHome::~TempHome() {
 fs::path TempHome::folder(const char* relative) const {
     fs::create_directories(path_ / relative);
     return path_ / relative;
+}
+
+Locations TempHome::locations() const {
+    return {(path_ / "Library/Application Support/Adobe/Flash Media Live Encoder 3.2").string(),
+            (path_ / "Library/Preferences/com.allocinit.CamTwist.plist").string()};
 }
 
 fs::path TempHome::write(const fs::path& relative, const std::string& bytes) const {

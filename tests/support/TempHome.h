@@ -1,13 +1,14 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
+
+#include "controller/Locations.h"
 
 namespace tolvane::testing {
 
-// A fresh home folder for one test: HOME points at it while the object lives, and it is removed
-// afterwards, so no test ever sees or touches the real one.
+// A fresh home folder for one test, removed afterwards: the controller is given its locations,
+// so no test ever sees or touches the real home.
 class TempHome {
   public:
     TempHome();
@@ -21,6 +22,8 @@ class TempHome {
         return folder("Library/Application Support/Adobe/Flash Media Live Encoder 3.2");
     }
     std::filesystem::path preferencesFolder() const { return folder("Library/Preferences"); }
+    // FMLE's and CamTwist's places under this home, as the controller takes them.
+    Locations locations() const;
     // Writes a file below the home folder, creating its folders.
     std::filesystem::path write(const std::filesystem::path& relative,
                                 const std::string& bytes) const;
@@ -29,7 +32,6 @@ class TempHome {
     std::filesystem::path folder(const char* relative) const;
 
     std::filesystem::path path_;
-    std::optional<std::string> previousHome_;
 };
 
 std::string readFile(const std::filesystem::path& path);
