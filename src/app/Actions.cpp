@@ -48,7 +48,7 @@ void Actions::buildMenus() {
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu* view = bar->addMenu(tr("&View"));
+    QMenu* view = viewMenu_ = bar->addMenu(tr("&View"));
     QAction* panel = view->addAction(tr("&Encoder Settings"));
     panel->setCheckable(true);
     binder_.act(panel, &QAction::triggered, [&form] { form.drawerEncoderSettings.toggle(); });

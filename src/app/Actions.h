@@ -7,6 +7,7 @@
 
 class QLabel;
 class QMainWindow;
+class QMenu;
 class QWidget;
 
 namespace tolvane {
@@ -34,6 +35,8 @@ class Actions : public QObject {
     void profilePicked();
     // The field a refused name sends the user back to.
     void setNameField(QWidget* field) { nameField_ = field; }
+    // The View menu, which the form's panels add their items to.
+    QMenu* viewMenu() const { return viewMenu_; }
 
   private:
     void buildMenus();
@@ -45,6 +48,7 @@ class Actions : public QObject {
     Tolvane& controller_;
     QMainWindow& window_;
     QWidget* nameField_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     QLabel* failureIcon_ = nullptr;
     ElidedLabel* status_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/ListModel.h"
+#include "app/Validity.h"
 #include "controller/Tolvane.h"
 
 class QCheckBox;
@@ -36,6 +37,8 @@ class Binder : public QObject {
     explicit Binder(Tolvane& controller);
     Tolvane& controller() { return controller_; }
     Form& form() { return controller_.form(); }
+    // The typed values not acceptable yet, which hold saving back.
+    Validity& validity() { return validity_; }
 
     // Adds a view, first refreshed with the next refresh; returns its number for mark().
     std::size_t view(std::initializer_list<ChangeNotifier*> models,
@@ -82,6 +85,7 @@ class Binder : public QObject {
     };
 
     Tolvane& controller_;
+    Validity validity_;
     std::vector<View> views_;
     std::vector<std::size_t> marked_;
     std::array<std::vector<std::size_t>, kPropertyCount> byProperty_;

@@ -1,11 +1,9 @@
 #include "app/MainWindow.h"
 
-#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 #include "app/Sections.h"
 
@@ -15,18 +13,8 @@ MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     : QMainWindow(parent), binder_(controller), actions_(binder_, *this) {
     setWindowTitle(QStringLiteral("Tolvane"));
     const WindowParts parts{binder_, actions_};
-    content_ = new QWidget(this);
-    QWidget* content = content_;
-    content->setObjectName(QStringLiteral("content"));
-    auto* page = new QVBoxLayout(content);
-    page->addWidget(new ProfileSection(parts));
-    auto* fmle = new QHBoxLayout;
-    fmle->addWidget(new VideoSection(parts), 1);
-    fmle->addWidget(new AudioSection(parts), 1);
-    fmle->addWidget(new EncoderPanel(parts), 1);
-    page->addLayout(fmle);
-    page->addWidget(new CamTwistSection(parts));
-    page->addStretch(1);
+    content_ = formPage(parts);
+    content_->setParent(this);  // owned by the window until the scroll area takes it
     // On a screen smaller than the form, the form scrolls rather than leaving the screen.
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);

@@ -15,6 +15,9 @@ struct WindowParts {
     Actions& actions;
 };
 
+// The whole form: every section below, laid out (FormPage.cpp).
+QWidget* formPage(const WindowParts& parts);
+
 // The profile to load, the name to save under and the capture devices, with a notice where
 // start-up found no profile folder or CamTwist file (ProfileSection.cpp).
 class ProfileSection : public QWidget {

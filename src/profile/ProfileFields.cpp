@@ -161,7 +161,8 @@ constexpr MetadataKey kMetadataKeys[6] = {{"title", 5},     {"description", 2}, 
 #define TOLVANE_PROFILE_ROOT "/flashmedialiveencoder_profile/"
 #define TOLVANE_ENTRY(key) TOLVANE_PROFILE_ROOT "metadata/entry[key='" key "']/value"
 
-struct Field {
+// A constant table of a few dozen entries, laid out in reading order.
+struct Field {  // NOLINT(clang-analyzer-optin.performance.Padding)
     std::uint8_t step;
     const char* path;
     // A value FMLE keeps in this attribute of the element rather than in its text.
@@ -327,7 +328,8 @@ std::string stepPath(std::uint8_t step) {
     std::string path = kSteps[step].name;
     for (std::uint8_t at = step; at != kRootStep;) {
         at = kSteps[at].parent;
-        path = std::string(kSteps[at].name) + "/" + path;
+        path.insert(0, 1, '/');
+        path.insert(0, kSteps[at].name);
     }
     return "/" + path;
 }
