@@ -116,12 +116,15 @@ TEST(ProfileDocument, WritesEachEncodingAsItCame) {
         }
     }
     // A value that is no UTF-8 (a UTF-8 file's bytes merged into one that became UTF-16) still
-    // saves as a file that opens again.
-    auto doc = ProfileDocument::parse(encoded("<r><a>x</a></r>", "UTF-16BE"));
-    EXPECT_EQ(1u, profile::setValue("A\xED\xA0\x80Z", "/r/a", doc->rootElement()));
-    const auto reread = ProfileDocument::parse(doc->serialize());
-    ASSERT_TRUE(reread);
-    EXPECT_EQ("A\xEF\xBF\xBDZ", profile::valueForXPath("/r/a", reread->rootElement()));
+    // saves as a file that opens again, and the file's own surrogate pairs stay whole.
+    for (const char* encoding : {"UTF-16LE", "UTF-16BE"}) {
+        auto doc = ProfileDocument::parse(encoded("<r><a>x</a><b>@</b></r>", encoding));
+        EXPECT_EQ(1u, profile::setValue("A\xED\xA0\x80Z", "/r/a", doc->rootElement()));
+        const auto reread = ProfileDocument::parse(doc->serialize());
+        ASSERT_TRUE(reread);
+        EXPECT_EQ("A\xEF\xBF\xBDZ", profile::valueForXPath("/r/a", reread->rootElement()));
+        EXPECT_EQ("\xF0\x9F\x8E\xA5", profile::valueForXPath("/r/b", reread->rootElement()));
+    }
 }
 
 TEST(ProfileDocument, RefusesWhatIsNoProfileToSave) {
