@@ -1,7 +1,7 @@
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "app/Sections.h"
+#include "app/Widgets.h"
 
 namespace tolvane {
 
@@ -10,13 +10,20 @@ QWidget* formPage(const WindowParts& parts) {
     content->setObjectName(QStringLiteral("content"));
     auto* page = new QVBoxLayout(content);
     page->addWidget(new ProfileSection(parts));
-    auto* fmle = new QHBoxLayout;
-    fmle->addWidget(new VideoSection(parts), 1);
-    fmle->addWidget(new AudioSection(parts), 1);
-    fmle->addWidget(new EncoderPanel(parts), 1);
-    page->addLayout(fmle);
+    // Side by side where the window is wide enough, else stacked: never a sideways scroll.
+    auto* fmle = new Columns;
+    fmle->setObjectName(QStringLiteral("columnsFMLE"));
+    // Video and audio stay side by side longest; the codec options go below them first.
+    auto* capture = new Columns;
+    capture->add(new VideoSection(parts));
+    capture->add(new AudioSection(parts));
+    fmle->add(capture, 2);
+    fmle->add(new EncoderPanel(parts));
+    page->addWidget(fmle);
+    page->addWidget(new StreamsSection(parts));
     page->addWidget(new CamTwistSection(parts));
     page->addStretch(1);
+    addOutputPanelItem(parts, content);
     return content;
 }
 
