@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QToolButton>
 
 namespace tolvane::layout {
 
@@ -57,6 +58,17 @@ QPushButton* button(const QString& text, const char* name, const QString& descri
     auto* push = new QPushButton(text);
     push->setObjectName(QLatin1String(name));
     push->setAccessibleName(spoken(text));
+    push->setAccessibleDescription(description);
+    push->setToolTip(description);
+    return push;
+}
+
+QToolButton* rowButton(const QString& text, const QString& name, const QString& accessible,
+                       const QString& description) {
+    auto* push = new QToolButton;
+    push->setText(text);
+    push->setObjectName(name);
+    push->setAccessibleName(accessible);
     push->setAccessibleDescription(description);
     push->setToolTip(description);
     return push;

@@ -9,6 +9,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 class QWidget;
 
 // The small pieces every section of the window is laid out with.
@@ -30,6 +31,9 @@ QHBoxLayout* row(std::initializer_list<QWidget*> widgets);
 // A text field for a number of a few digits, as narrow as that.
 QLineEdit* narrow(QLineEdit* edit, int digits = 5);
 QPushButton* button(const QString& text, const char* name, const QString& description);
+// A small button that acts on a row of a table, reached by Tab from the row's field.
+QToolButton* rowButton(const QString& text, const QString& name, const QString& accessible,
+                       const QString& description);
 // The same with an accessible name of its own, which holds the visible text.
 QPushButton* button(const QString& text, const char* name, const QString& accessible,
                     const QString& description);

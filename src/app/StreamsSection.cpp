@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -72,11 +73,10 @@ StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams
         bitrate->setAccessibleName(tr("Stream %1 bitrate").arg(number));
         auto* total = new QLabel;
         total->setObjectName(QStringLiteral("labelStreamTotal%1").arg(number));
-        auto* remove = button(tr("Remove"), "",
-                              tr("Remove stream %1; the streams after it move up").arg(number));
-        remove->setObjectName(QStringLiteral("buttonRemoveStream%1").arg(number));
-        remove->setAccessibleName(tr("Remove stream %1").arg(number));
-        binder.act(remove, &QPushButton::clicked,
+        auto* remove = rowButton(tr("Remove"), QStringLiteral("buttonRemoveStream%1").arg(number),
+                                 tr("Remove stream %1").arg(number),
+                                 tr("Remove stream %1; the streams after it move up").arg(number));
+        binder.act(remove, &QToolButton::clicked,
                    [&controller, slot] { controller.removeStream(slot); });
         const std::array<QWidget*, 9> cells = {label,
                                                bitrate,
@@ -140,9 +140,9 @@ StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams
     // The room left goes after the rows, not into the bitrates.
     grid->setColumnStretch(11, 1);
 
-    auto* add = button(tr("Add stream"), "buttonAddStream",
-                       tr("Send one more stream, a copy of the last one to edit"));
-    binder.act(add, &QPushButton::clicked, [&controller] { controller.addStream(); });
+    auto* add = rowButton(tr("Add stream"), QStringLiteral("buttonAddStream"), tr("Add stream"),
+                          tr("Send one more stream, a copy of the last one to edit"));
+    binder.act(add, &QToolButton::clicked, [&controller] { controller.addStream(); });
     afterStreams(
         [&controller, add] { add->setEnabled(controller.streams().size() < kMaxStreams); });
 
