@@ -1,5 +1,6 @@
 #include "app/Layout.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +24,14 @@ QLabel* labelFor(const QString& text, QWidget* control) {
     auto* label = new QLabel(text);
     label->setBuddy(control);
     control->setAccessibleName(spoken(text));
+    // An editable combo box's text is an object of its own, which screen readers name only
+    // through a label beside it: one inside the box, never shown.
+    if (auto* box = qobject_cast<QComboBox*>(control); box && box->lineEdit()) {
+        box->lineEdit()->setAccessibleName(spoken(text));
+        auto* inner = new QLabel(spoken(text), box);
+        inner->hide();
+        inner->setBuddy(box->lineEdit());
+    }
     return label;
 }
 

@@ -71,6 +71,7 @@ StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams
         height->setAccessibleName(tr("Stream %1 height").arg(number));
         auto* label = labelFor(tr("Stream &%1:").arg(number), bitrate);
         bitrate->setAccessibleName(tr("Stream %1 bitrate").arg(number));
+        bitrate->lineEdit()->setAccessibleName(bitrate->accessibleName());
         auto* total = new QLabel;
         total->setObjectName(QStringLiteral("labelStreamTotal%1").arg(number));
         auto* remove = rowButton(tr("Remove"), QStringLiteral("buttonRemoveStream%1").arg(number),
