@@ -95,8 +95,9 @@ CamTwistSection::CamTwistSection(const WindowParts& parts) : QGroupBox(tr("CamTw
     auto* customLabel = labelFor(tr("Custom size:"), width);
     width->setAccessibleName(tr("Custom width"));
     height->setAccessibleName(tr("Custom height"));
-    right->addRow(customLabel, row({width, unit(QStringLiteral("×"), height), height,
-                                    unit(tr("px")), new QWidget}));
+    auto* customRow = row({width, unit(QStringLiteral("×"), height), height, unit(tr("px"))});
+    customRow->addStretch(1);
+    right->addRow(customLabel, customRow);
     binder.view({&form.txtfldCamTwistCustomWidth, &form.txtfldCamTwistCustomHeight},
                 {Property::camTwistCustomVideoSize},
                 [&binder, &controller, &form, custom, sizes, width, height] {

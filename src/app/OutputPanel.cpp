@@ -61,6 +61,12 @@ void say(QLabel* label, const QString& text) {
     label->setVisible(!text.isEmpty());
 }
 
+// Narrow fields keep to the left of their row.
+QHBoxLayout* stretched(QHBoxLayout* row) {
+    row->addStretch(1);
+    return row;
+}
+
 QGroupBox* group(const QString& title, QLayout* layout) {
     auto* box = new QGroupBox(title);
     box->setLayout(layout);
@@ -123,6 +129,8 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
     resolved->setObjectName(QStringLiteral("labelResolvedStreamNames"));
     resolved->setTextFormat(Qt::PlainText);
     resolved->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Long names are cut rather than widening the window or unstacking its columns.
+    resolved->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* resolvedLabel = new QLabel(tr("The server receives:"));
     resolvedLabel->setBuddy(resolved);
     destination->addRow(resolvedLabel, resolved);
@@ -203,7 +211,7 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
                         },
                         {Property::recordingLimitBySize});
     size->setAccessibleName(tr("Size limit"));
-    recording->addRow(bySize, row({size, unit(tr("MB"), size), new QWidget}));
+    recording->addRow(bySize, stretched(row({size, unit(tr("MB"), size)})));
     auto* byDuration = flag(ValueId::recordingLimitByDuration, tr("Limit by &duration"),
                             tr("End the recording's file after a time"));
     const auto duration = [on, &form](const QString&) {
@@ -224,8 +232,9 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
            {&form.txtfldFMLERecordingDurationHours});
     hours->setAccessibleName(tr("Duration limit hours"));
     minutes->setAccessibleName(tr("Duration limit minutes"));
-    recording->addRow(byDuration, row({hours, unit(tr("hours"), hours), minutes,
-                                       unit(tr("minutes"), minutes), new QWidget}));
+    recording->addRow(
+        byDuration,
+        stretched(row({hours, unit(tr("hours"), hours), minutes, unit(tr("minutes"), minutes)})));
     binder.view({}, {Property::recordingLimitBySize, Property::recordingLimitByDuration},
                 [on, size, hours, minutes] {
                     size->setEnabled(on(Property::recordingLimitBySize));
@@ -240,7 +249,7 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
     auto* buffer = number(
         text(ValueId::autoAdjustMaxBufferSize, tr("How much FMLE buffers before it adjusts")), 4,
         anyNumber);
-    adjust->addRow(labelFor(tr("Ma&ximum buffer:"), buffer), row({buffer, new QWidget}));
+    adjust->addRow(labelFor(tr("Ma&ximum buffer:"), buffer), stretched(row({buffer})));
     auto* drop = flag(ValueId::autoAdjustDropFrames, tr("Drop f&rames"),
                       tr("Leave frames out when the buffer is full"));
     adjust->addRow(drop);
@@ -255,7 +264,7 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
                        : tr("The minimum video bitrate is a number from 1 to 100,000 Kbps");
         });
     adjust->addRow(labelFor(tr("Minimum &video bitrate:"), lowest),
-                   row({lowest, unit(tr("Kbps")), new QWidget}));
+                   stretched(row({lowest, unit(tr("Kbps"))})));
     auto* keep = flag(ValueId::autoAdjustPreserveFrameQuality, tr("Keep frame &quality"),
                       tr("Keep each frame's quality while lowering the bitrate"));
     adjust->addRow(keep);
@@ -287,12 +296,12 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
     auto* attempts = number(text(ValueId::reconnectAttempts,
                                  tr("How often FMLE tries to reconnect after a lost connection")),
                             4, anyNumber);
-    reconnect->addRow(labelFor(tr("Attem&pts:"), attempts), row({attempts, new QWidget}));
+    reconnect->addRow(labelFor(tr("Attem&pts:"), attempts), stretched(row({attempts})));
     auto* interval =
         number(text(ValueId::reconnectInterval, tr("Seconds between reconnection attempts")), 4,
                anyNumber);
     reconnect->addRow(labelFor(tr("&Interval:"), interval),
-                      row({interval, unit(tr("seconds")), new QWidget}));
+                      stretched(row({interval, unit(tr("seconds"))})));
 
     // Metadata.
     auto* metadata = formLayout();
@@ -338,7 +347,9 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
     binder.refresh();
-    QSize wanted = content->sizeHint() + QSize(scroll->verticalScrollBar()->sizeHint().width(), 0);
+    // Wide enough for the columns side by side, where the screen allows.
+    QSize wanted = content->sizeHint().expandedTo(QSize(columns->sideBySideWidth() + 160, 0)) +
+                   QSize(scroll->verticalScrollBar()->sizeHint().width(), 0);
     if (const QScreen* shown = owner->screen())
         wanted = wanted.boundedTo(shown->availableGeometry().size() - QSize(8, 40));
     resize(wanted);
