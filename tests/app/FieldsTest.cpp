@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,12 @@ class FieldsTest : public QObject {
         std::string kept = fixture("vp6-utf8.xml");
         kept.replace(kept.find("350;"), 4, "800€;");
         home->write(kFolder + "Kept.xml", kept);
+        std::string four = fixture("vp6-utf8.xml");
+        four.replace(four.find("350;"), 4, "350;300;200;100;");
+        four.replace(four.find("320x240;"), 8, "320x240;320x240;320x240;160x120;");
+        home->write(kFolder + "Four.xml", four);
+        home->write("Library/Preferences/com.allocinit.CamTwist.plist",
+                    fixture("camtwist.xml.plist"));
         program = std::make_unique<tolvane::TolvaneProgram>(devices, fileOps);
     }
     void cleanup() { program.reset(), home.reset(); }
@@ -177,6 +184,19 @@ class FieldsTest : public QObject {
         // Three streams under one name collide on the server.
         type("txtfldFMLEStreamName", "live");
         QVERIFY(!find<QLabel>("labelStreamNameWarning")->isHidden());
+        QVERIFY(find<QLabel>("labelKeptStreamValues")->isHidden());
+        pick("popupFMLEProfileNames", "Four");
+        QCoreApplication::processEvents();
+        QVERIFY(find<QLabel>("labelKeptStreamValues")->text().contains("“100;”"));
+    }
+
+    void aTickedCopyBoxShowsFMLEsValueWhereALoadLeftAnother() {
+        find<QCheckBox>("chkboxSyncFrameRate")->click();
+        QCOMPARE(edit("txtfldCamTwistFramerate")->text(), "29.97");
+        QVERIFY(find<QLabel>("hintCamTwistFramerate")->text().isEmpty());
+        pick("popupFMLEProfileNames", "Kept");
+        QCOMPARE(edit("txtfldCamTwistFramerate")->text(), "29.97");
+        QCOMPARE(find<QLabel>("hintCamTwistFramerate")->text(), "FMLE: 15.00 fps");
     }
 };
 
