@@ -1,3 +1,4 @@
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/Sections.h"
@@ -5,8 +6,21 @@
 
 namespace tolvane {
 
+namespace {
+
+// The form asks for room for the scroll bar it is shown with on a short screen, so that the
+// columns still stand side by side beside it.
+class Page : public QWidget {
+  public:
+    QSize sizeHint() const override {
+        return QWidget::sizeHint() + QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
+    }
+};
+
+}  // namespace
+
 QWidget* formPage(const WindowParts& parts) {
-    auto* content = new QWidget;
+    auto* content = new Page;
     content->setObjectName(QStringLiteral("content"));
     auto* page = new QVBoxLayout(content);
     page->addWidget(new ProfileSection(parts));

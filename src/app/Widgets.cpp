@@ -204,6 +204,16 @@ QSize Columns::minimumSizeHint() const {
     return size;
 }
 
+QSize Columns::sizeHint() const {
+    QSize size = QWidget::sizeHint();
+    int width = layout_->spacing() * std::max(0, layout_->count() - 1);
+    for (int i = 0; i < layout_->count(); ++i)
+        if (const QWidget* column = layout_->itemAt(i)->widget(); column && !column->isHidden())
+            width += column->sizeHint().width();
+    size.setWidth(std::max({size.width(), width, sideBySideWidth()}));
+    return size;
+}
+
 void Columns::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const auto direction =

@@ -52,6 +52,8 @@ class Columns : public QWidget {
     void add(QWidget* column, int stretch = 1);
     // As narrow as the widest column: below the columns' width together, they stack.
     QSize minimumSizeHint() const override;
+    // Asks for the room to stand side by side, also while stacked.
+    QSize sizeHint() const override;
     // The width the columns need side by side (nested columns side by side too).
     int sideBySideWidth() const;
 
