@@ -81,6 +81,8 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
     Form& form = binder.form();
     setObjectName(QStringLiteral("panelOutput"));
     setWindowTitle(tr("Output — Tolvane"));
+    // Closing the main window ends the program, with this window open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     // A field of kProfileTexts, labelled.
     const auto text = [&binder, &form](ValueId id, const QString& description) {
