@@ -49,7 +49,7 @@ void Actions::buildMenus() {
     quit->setMenuRole(QAction::QuitRole);
 
     QMenu* view = viewMenu_ = bar->addMenu(tr("&View"));
-    QAction* panel = view->addAction(tr("&Encoder Settings"));
+    QAction* panel = view->addAction(tr("&Codec Options"));
     panel->setCheckable(true);
     binder_.act(panel, &QAction::triggered, [&form] { form.drawerEncoderSettings.toggle(); });
     binder_.view({&form.drawerEncoderSettings}, {},

@@ -33,26 +33,27 @@ AudioSection::AudioSection(const WindowParts& parts) : QGroupBox(tr("Audio")) {
     auto* bitrate = binder.popUp(
         form.popupFMLEAudioOutputBitrate, "popupFMLEAudioOutputBitrate", tr("Audio bitrate"),
         binder.setTag(form.popupFMLEAudioOutputBitrate, &Tolvane::setTagAudioBitrate));
-    layout->addRow(labelFor(tr("Bitrate:"), bitrate), row({bitrate, unit(tr("Kbps"))}));
+    layout->addRow(labelFor(tr("&Bitrate:"), bitrate), row({bitrate, unit(tr("Kbps"))}));
 
     auto* volume = new QSlider(Qt::Horizontal);
     volume->setObjectName(QStringLiteral("sliderFMLEAudioInputVolume"));
     volume->setRange(0, 100);
-    volume->setAccessibleName(tr("Input volume"));
-    volume->setToolTip(tr("Audio input volume"));
+    volume->setAccessibleDescription(tr("Audio input volume in percent"));
+    volume->setToolTip(tr("Audio input volume in percent"));
     auto* number = new QLabel;
     number->setObjectName(QStringLiteral("labelFMLEAudioInputVolume"));
     number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("-100")));
+    number->setMinimumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("-100 %")));
+    // Any change counts, by keyboard or screen reader as by mouse; refreshes are blocked.
     binder.act(volume, &QSlider::valueChanged,
                [&controller](int value) { controller.setInputVolume(value); });
     // The number is the profile's own, also where the slider cannot reach it.
     binder.view({}, {Property::inputVolume}, [&controller, volume, number] {
         const QSignalBlocker block(volume);
         volume->setValue(controller.inputVolume());
-        number->setNum(controller.inputVolume());
+        number->setText(tr("%1 %").arg(controller.inputVolume()));
     });
-    layout->addRow(labelFor(tr("Input volume:"), volume), row({volume, number}));
+    layout->addRow(labelFor(tr("&Input volume:"), volume), row({volume, number}));
     setLayout(layout);
 }
 

@@ -3,9 +3,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "app/Layout.h"
 #include "app/Text.h"
 #include "app/Widgets.h"
 
@@ -62,6 +64,7 @@ ChoiceBox* Binder::popUp(PopUpList& list, const char* name, const QString& descr
     auto* box = new ChoiceBox;
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(description);
+    box->setAccessibleDescription(description);
     box->setMinimumContentsLength(width);
     auto* model = new ListModel(list, kept, *box);
     box->setItems(model);
@@ -88,20 +91,23 @@ QComboBox* Binder::comboBox(ComboBox& values, const char* name, const QString& d
     // No completion inside the box: the text shown is the text that Enter and Apply use.
     box->setCompleter(nullptr);
     box->setAccessibleName(description);
-    box->setToolTip(tr("%1 in Kbps").arg(description));
+    box->setAccessibleDescription(description);
+    box->setToolTip(description);
     box->setMinimumContentsLength(6);
     auto* model = new ListModel(values, *box);
     box->setModel(model);
-    view({&values}, {}, [box, model, &values] {
+    view({&values}, {}, [this, box, model, &values] {
         model->follow();
         const QSignalBlocker block(box);
-        if (box->currentText() != qt(values.stringValue()))
-            box->setEditText(qt(values.stringValue()));
+        if (box->currentText() == qt(values.stringValue())) return;
+        box->setEditText(qt(values.stringValue()));
+        shownGiven(box->lineEdit());
     });
     act(box->lineEdit(), &QLineEdit::textEdited,
         [&values](const QString& text) { values.setStringValue(text.toStdString()); });
-    act(box, &QComboBox::activated, [box, &values](int index) {
+    act(box, &QComboBox::activated, [this, box, &values](int index) {
         values.selectItemWithObjectValue(box->itemText(index).toStdString());
+        shownGiven(box->lineEdit());
     });
     return box;
 }
@@ -110,11 +116,13 @@ QLineEdit* Binder::textField(TextField& field, const char* name, const QString& 
     auto* edit = new QLineEdit;
     edit->setObjectName(QLatin1String(name));
     edit->setAccessibleName(description);
+    edit->setAccessibleDescription(description);
     edit->setToolTip(description);
-    view({&field}, {}, [edit, &field] {
+    view({&field}, {}, [this, edit, &field] {
         if (edit->text() == qt(field.stringValue())) return;
         const QSignalBlocker block(edit);
         edit->setText(qt(field.stringValue()));
+        shownGiven(edit);
     });
     act(edit, &QLineEdit::textEdited,
         [&field](const QString& text) { field.setStringValue(text.toStdString()); });
@@ -125,7 +133,9 @@ QCheckBox* Binder::flag(Property property, const char* name, const QString& text
                         const QString& tip) {
     auto* check = new QCheckBox(text);
     check->setObjectName(QLatin1String(name));
-    check->setAccessibleName(tip);
+    // Voice control says what it sees: the name is the visible text, the tip the description.
+    check->setAccessibleName(layout::spoken(text));
+    check->setAccessibleDescription(tip);
     check->setToolTip(tip);
     view({}, {property}, [this, check, property] {
         const QSignalBlocker block(check);
@@ -135,6 +145,31 @@ QCheckBox* Binder::flag(Property property, const char* name, const QString& text
         controller.setPropertyValue(property, on);
     });
     return check;
+}
+
+void Binder::check(QLineEdit* edit, QValidator* validator, Validity::Scope scope, Reason reason,
+                   std::initializer_list<Property> properties,
+                   std::initializer_list<ChangeNotifier*> models) {
+    if (validator) edit->setValidator(validator);
+    const auto typed = [this, edit, scope, reason = std::move(reason)] {
+        if (edit->property("typed").toBool()) validity_.set(edit, scope, reason(edit->text()));
+    };
+    connect(edit, &QLineEdit::textEdited, this, [edit, typed] {
+        edit->setProperty("typed", true);
+        typed();
+    });
+    if (properties.size() + models.size() > 0) view(models, properties, typed);
+}
+
+QValidator* Binder::digits(int digits, QObject* parent) {
+    return new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), parent);
+}
+
+void Binder::shownGiven(QLineEdit* edit) {
+    if (!edit->property("typed").toBool()) return;
+    edit->setProperty("typed", false);
+    validity_.set(edit, Validity::Scope::profile, {});
 }
 
 Binder::Pick Binder::selectThen(PopUpList& list, std::function<void()> action) {

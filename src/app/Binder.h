@@ -16,6 +16,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QValidator;
 
 namespace tolvane {
 
@@ -73,12 +74,27 @@ class Binder : public QObject {
     QLineEdit* textField(TextField& field, const char* name, const QString& description);
     QCheckBox* flag(Property property, const char* name, const QString& text, const QString& tip);
 
+    // Checks what the user types into a field (a text field, or a combo box's line edit) as it is
+    // typed: the validator takes what may be typed, `reason` says why a text is not acceptable
+    // yet (empty: it is), and validity() holds the reason in `scope`. A text the field shows from
+    // elsewhere (a load, a kept text from the file, a computed value) is never refused. The reason
+    // is asked again when one of `properties` or `models` changes.
+    using Reason = std::function<QString(const QString& typed)>;
+    void check(QLineEdit* edit, QValidator* validator, Validity::Scope scope, Reason reason,
+               std::initializer_list<Property> properties = {},
+               std::initializer_list<ChangeNotifier*> models = {});
+    // A validator of up to `digits` decimal digits, owned by `parent`.
+    static QValidator* digits(int digits, QObject* parent);
+
     // A pick that selects the item in the list, then runs the action, if any.
     static Pick selectThen(PopUpList& list, std::function<void()> action = {});
     // A pick that sets a tag property through its setter; a hidden item is no choice.
     Pick setTag(PopUpList& list, void (Tolvane::*setter)(int32_t));
 
   private:
+    // The field shows a text it was given, not one typed: nothing to refuse.
+    void shownGiven(QLineEdit* edit);
+
     struct View {
         std::function<void()> refresh;
         bool marked = false;

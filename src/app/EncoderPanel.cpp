@@ -1,5 +1,6 @@
 #include <QCheckBox>
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "app/Binder.h"
@@ -11,30 +12,56 @@ namespace tolvane {
 
 using namespace layout;
 
-EncoderPanel::EncoderPanel(const WindowParts& parts) : QGroupBox(tr("Encoder settings")) {
+namespace {
+
+// The visible labels of kAdvancedOptions, in its order. Only one codec's show at a time, so the
+// keyframe frequency's mnemonic serves both.
+const std::array<const char*, kAdvancedOptions.size()> kOptionLabels = {
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "H.26&4 profile:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "H.2&64 level:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "&Keyframe frequency:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "&Keyframe frequency:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "&Quality:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "Noise reduction:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "Datarate window:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "CPU usa&ge:"),
+};
+
+}  // namespace
+
+EncoderPanel::EncoderPanel(const WindowParts& parts) : QGroupBox(tr("Codec options")) {
     Binder& binder = parts.binder;
     Tolvane& controller = binder.controller();
     Form& form = binder.form();
     setObjectName(QStringLiteral("drawerEncoderSettings"));
 
-    // Only the chosen codec's options show; the other's keep their values.
+    // Only the chosen codec's options show; the other's keep their values. Each row: whether the
+    // profile carries the option, its label (which names the list for screen readers), the list.
     const auto options = [&binder, &form](const char* name, bool h264) {
         auto* holder = new QWidget;
         holder->setObjectName(QLatin1String(name));
-        auto* layout = formLayout();
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        for (const AdvancedOption& o : kAdvancedOptions) {
+        auto* grid = new QGridLayout(holder);
+        grid->setContentsMargins(0, 0, 0, 0);
+        int row = 0;
+        for (std::size_t i = 0; i < kAdvancedOptions.size(); ++i) {
+            const AdvancedOption& o = kAdvancedOptions[i];
             if (o.h264 != h264) continue;
-            const QString label = tr(o.label);
-            auto* check = binder.flag(o.flag, o.checkBoxName, label + ':',
-                                      tr("Write the %1 into the profile").arg(label.toLower()));
+            const QString text = tr(kOptionLabels[i]);
             PopUpList& list = form.*o.list;
-            auto* values = binder.popUp(list, o.listName, label, Binder::selectThen(list),
+            auto* values = binder.popUp(list, o.listName, spoken(text), Binder::selectThen(list),
                                         Binder::Kept::value, 12);
-            layout->addRow(check, values);
+            auto* check =
+                binder.flag(o.flag, o.checkBoxName, QString(),
+                            tr("Write the %1 into the profile; unticked, the profile leaves it out")
+                                .arg(spoken(text)));
+            // Named as the label beside it, which is what a user sees and says.
+            check->setAccessibleName(spoken(text));
+            grid->addWidget(check, row, 0);
+            grid->addWidget(labelFor(text, values), row, 1);
+            grid->addWidget(values, row, 2);
+            ++row;
         }
-        holder->setLayout(layout);
+        grid->setColumnStretch(2, 1);
         return holder;
     };
     auto* h264 = options("groupH264Options", true);

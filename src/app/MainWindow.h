@@ -20,6 +20,7 @@ class MainWindow : public QMainWindow {
     // After the controller's launch: shows the form with the first profile in it, in a window
     // that fits the screen, and names the profile or says why it did not open.
     void showStarted();
+    Binder& binder() { return binder_; }
 
   private:
     // Ended before the widgets, so that no view outlives them.

@@ -27,8 +27,7 @@ class ProfileSection : public QWidget {
     explicit ProfileSection(const WindowParts& parts);
 };
 
-// FMLE's video: frame rate, input size, codec, output size, bitrate and the total bitrate budget
-// (VideoSection.cpp).
+// FMLE's video: frame rate, input size and codec (VideoSection.cpp).
 class VideoSection : public QGroupBox {
     Q_OBJECT
 
@@ -44,7 +43,16 @@ class AudioSection : public QGroupBox {
     explicit AudioSection(const WindowParts& parts);
 };
 
-// The encoder settings drawer: the chosen codec's advanced options and the aspect ratio
+// Up to three streams, each a video bitrate and an output size with its total, and the total
+// bitrate budget that sets stream 1's (StreamsSection.cpp).
+class StreamsSection : public QGroupBox {
+    Q_OBJECT
+
+  public:
+    explicit StreamsSection(const WindowParts& parts);
+};
+
+// The codec options drawer: the chosen codec's advanced options and the aspect ratio
 // (EncoderPanel.cpp).
 class EncoderPanel : public QGroupBox {
     Q_OBJECT
@@ -60,5 +68,25 @@ class CamTwistSection : public QGroupBox {
   public:
     explicit CamTwistSection(const WindowParts& parts);
 };
+
+// FMLE's output and the rest it keeps between shows: the destination with the stream names the
+// server receives, recording to a file, auto-adjust, restart and reconnect, and the metadata. A
+// window of its own, opened from the View menu and built when first opened (OutputPanel.cpp).
+class OutputPanel : public QWidget {
+    Q_OBJECT
+
+  public:
+    OutputPanel(const WindowParts& parts, QWidget* owner);
+
+  signals:
+    void shownChanged(bool shown);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+};
+
+// The View menu's item that opens the output panel, built then; owned by `owner`.
+void addOutputPanelItem(const WindowParts& parts, QWidget* owner);
 
 }  // namespace tolvane

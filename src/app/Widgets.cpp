@@ -173,4 +173,55 @@ QIcon LazyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* optio
     return QIcon(new LazyIconEngine([base, icon] { return base->standardIcon(icon); }));
 }
 
+Columns::Columns(QWidget* parent)
+    : QWidget(parent), layout_(new QBoxLayout(QBoxLayout::LeftToRight, this)) {
+    layout_->setContentsMargins(0, 0, 0, 0);
+}
+
+void Columns::add(QWidget* column, int stretch) {
+    layout_->addWidget(column, stretch);
+}
+
+int Columns::sideBySideWidth() const {
+    int width = layout_->spacing() * std::max(0, layout_->count() - 1);
+    for (int i = 0; i < layout_->count(); ++i)
+        if (const QWidget* column = layout_->itemAt(i)->widget(); column && !column->isHidden())
+            width += qobject_cast<const Columns*>(column)
+                         ? static_cast<const Columns*>(column)->sideBySideWidth()
+                         : column->minimumSizeHint().width();
+    return width;
+}
+
+QSize Columns::minimumSizeHint() const {
+    QSize size = QWidget::minimumSizeHint();
+    if (layout_->direction() == QBoxLayout::LeftToRight) {
+        int widest = 0;
+        for (int i = 0; i < layout_->count(); ++i)
+            if (const QWidget* column = layout_->itemAt(i)->widget(); column && !column->isHidden())
+                widest = std::max(widest, column->minimumSizeHint().width());
+        size.setWidth(widest);
+    }
+    return size;
+}
+
+QSize Columns::sizeHint() const {
+    QSize size = QWidget::sizeHint();
+    int width = layout_->spacing() * std::max(0, layout_->count() - 1);
+    for (int i = 0; i < layout_->count(); ++i)
+        if (const QWidget* column = layout_->itemAt(i)->widget(); column && !column->isHidden())
+            width += column->sizeHint().width();
+    size.setWidth(std::max({size.width(), width, sideBySideWidth()}));
+    return size;
+}
+
+void Columns::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const auto direction =
+        width() >= sideBySideWidth() ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (direction != layout_->direction()) {
+        layout_->setDirection(direction);
+        updateGeometry();
+    }
+}
+
 }  // namespace tolvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QProxyStyle>
@@ -39,6 +40,28 @@ class SteadyBox : public QComboBox {
 
   protected:
     void showEvent(QShowEvent* event) override;
+};
+
+// Widgets side by side where the width allows, else one above the other, so that a narrow screen
+// scrolls down rather than sideways.
+class Columns : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Columns(QWidget* parent = nullptr);
+    void add(QWidget* column, int stretch = 1);
+    // As narrow as the widest column: below the columns' width together, they stack.
+    QSize minimumSizeHint() const override;
+    // Asks for the room to stand side by side, also while stacked.
+    QSize sizeHint() const override;
+    // The width the columns need side by side (nested columns side by side too).
+    int sideBySideWidth() const;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    QBoxLayout* layout_;
 };
 
 class ListModel;

@@ -106,7 +106,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(window().windowTitle(), shown("popupFMLEProfileNames") + " — Tolvane");
         pick("popupFMLEProfileNames", "Talk");
         QCOMPARE(window().windowTitle(), "Talk — Tolvane");
-        QCOMPARE(find<QLabel>("labelFMLEAudioInputVolume")->text(), "-5");
+        QCOMPARE(find<QLabel>("labelFMLEAudioInputVolume")->text(), "-5 %");
         QCOMPARE(shown("popupFMLEVideoInputDeviceName"), "FaceTime HD Camera (not connected)");
         QVERIFY(box("popupFMLEVideoInputDeviceName")->toolTip().contains("Kept from the profile"));
         // A list's items are rebuilt only when they change: here, by a value kept from a
@@ -210,7 +210,8 @@ class MainWindowTest : public QObject {
             claim(button->text(), qobject_cast<QPushButton*>(button));  // every button has one
         for (auto* label : window().findChildren<QLabel*>()) {
             const QKeySequence key = QKeySequence::mnemonic(label->text());
-            if (key.isEmpty()) continue;
+            // The other codec's options are hidden, and share mnemonics with the shown ones.
+            if (key.isEmpty() || !label->isVisibleTo(&window())) continue;
             claim(label->text());
             QVERIFY2(label->buddy() && label->buddy()->focusPolicy() != Qt::NoFocus,
                      qPrintable(label->text()));
@@ -237,17 +238,14 @@ class MainWindowTest : public QObject {
         }
     }
 
-    void theWholeFormFitsSmallScreens() {
+    void theFormFitsNarrowScreensWithoutScrollingSideways() {
         QVERIFY(!find("drawerEncoderSettings")->isHidden());
-        const int bars =
-            window().menuBar()->sizeHint().height() + window().statusBar()->sizeHint().height();
         for (const char* codec : {"H.264", "VP6"}) {
             pick("popupFMLEVideoOutputFormat", codec);
             QCoreApplication::processEvents();  // the layouts follow the options shown
-            // With room for a window frame: 1024x600, and 1920x1080 at twice the scale.
-            const QSize needed = find("content")->minimumSizeHint() + QSize(16, bars + 60);
-            for (const QSize screen : {QSize(1024, 600), QSize(960, 540)})
-                QCOMPARE(screen.expandedTo(needed), screen);
+            // With room for a window frame and a scroll bar: 800x600, and 1920x1080 at twice
+            // the scale; the columns stack where they do not fit side by side.
+            QCOMPARE_LE(find("content")->minimumSizeHint().width() + 40, 800);
         }
     }
 

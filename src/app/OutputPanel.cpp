@@ -1,0 +1,389 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "app/Actions.h"
+#include "app/Binder.h"
+#include "app/Layout.h"
+#include "app/Sections.h"
+#include "app/Text.h"
+#include "app/Widgets.h"
+#include "form/Streams.h"
+#include "form/Validation.h"
+
+namespace tolvane {
+
+using namespace layout;
+
+namespace {
+
+// The stream name with its own characters hidden: the parameters FMLE expands and the ";" between
+// names stay, so that the resolved names still show how the streams differ.
+std::string masked(const std::string& name) {
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (c == '%' && i + 1 < name.size() &&
+            std::string_view("ivfasb").find(name[i + 1]) != std::string_view::npos) {
+            out += c;
+            out += name[++i];
+        } else if (c == ';') {
+            out += c;
+        } else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
+            out += "•";  // one per character, not per byte
+        }
+    }
+    return out;
+}
+
+QLabel* note(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->hide();
+    return label;
+}
+
+void say(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
+// Narrow fields keep to the left of their row.
+QHBoxLayout* stretched(QHBoxLayout* row) {
+    row->addStretch(1);
+    return row;
+}
+
+QGroupBox* group(const QString& title, QLayout* layout) {
+    auto* box = new QGroupBox(title);
+    box->setLayout(layout);
+    return box;
+}
+
+}  // namespace
+
+OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(owner, Qt::Window) {
+    Binder& binder = parts.binder;
+    Tolvane& controller = binder.controller();
+    Form& form = binder.form();
+    setObjectName(QStringLiteral("panelOutput"));
+    setWindowTitle(tr("Output — Tolvane"));
+    // Closing the main window ends the program, with this window open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    // A field of kProfileTexts, labelled.
+    const auto text = [&binder, &form](ValueId id, const QString& description) {
+        for (const ProfileText& t : kProfileTexts)
+            if (t.id == id) return binder.textField(form.*t.field, t.name, description);
+        return static_cast<QLineEdit*>(nullptr);
+    };
+    const auto flag = [&binder](ValueId id, const QString& label, const QString& description) {
+        for (const ProfileFlag& f : kProfileFlags)
+            if (f.id == id) return binder.flag(f.flag, f.checkBoxName, label, description);
+        return static_cast<QCheckBox*>(nullptr);
+    };
+    const auto on = [&controller](Property property) {
+        return controller.propertyValue(property) != 0;
+    };
+    const auto number = [&binder](QLineEdit* edit, int digits, Binder::Reason reason,
+                                  std::initializer_list<Property> properties = {},
+                                  std::initializer_list<ChangeNotifier*> models = {}) {
+        binder.check(narrow(edit, digits), Binder::digits(digits, edit), Validity::Scope::profile,
+                     std::move(reason), properties, models);
+        return edit;
+    };
+    const auto anyNumber = [](const QString&) { return QString(); };
+
+    // The destination.
+    auto* destination = formLayout();
+    auto* url = text(ValueId::streamURL, tr("The server FMLE publishes to: rtmp:// or rtmps://"));
+    auto* backup = text(ValueId::backupURL, tr("The server FMLE turns to when the first fails"));
+    for (QLineEdit* edit : {url, backup})
+        binder.check(edit, nullptr, Validity::Scope::profile, [edit, url](const QString& typed) {
+            if (typed.isEmpty() || isStreamURL(typed.toStdString())) return QString();
+            return edit == url
+                       ? tr("The server URL must begin with rtmp:// or rtmps:// and name a host")
+                       : tr("The backup URL must begin with rtmp:// or rtmps:// and name a host");
+        });
+    destination->addRow(labelFor(tr("Server &URL:"), url), url);
+    destination->addRow(labelFor(tr("&Backup URL:"), backup), backup);
+    auto* name = text(ValueId::streamName,
+                      tr("The stream's name on the server, often with the private stream key"));
+    name->setEchoMode(QLineEdit::Password);
+    auto* show =
+        button(tr("&Show"), "buttonShowStreamName", tr("Show the stream name and key in clear"));
+    show->setCheckable(true);
+    destination->addRow(labelFor(tr("Stream &name:"), name), row({name, show}));
+    auto* resolved = new QLabel;
+    resolved->setObjectName(QStringLiteral("labelResolvedStreamNames"));
+    resolved->setTextFormat(Qt::PlainText);
+    resolved->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Long names are cut rather than widening the window or unstacking its columns.
+    resolved->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* resolvedLabel = new QLabel(tr("The server receives:"));
+    resolvedLabel->setBuddy(resolved);
+    destination->addRow(resolvedLabel, resolved);
+    auto* names = note("labelStreamNameWarning");
+    destination->addRow(names);
+    const std::size_t namesView = binder.view(
+        {&form.txtfldFMLEStreamName, &form.comboboxFMLEVideoOutputBitrate,
+         &form.comboboxFMLEVideoOutputBitrate2, &form.comboboxFMLEVideoOutputBitrate3,
+         &form.txtfldFMLEVideoOutputSizeX, &form.txtfldFMLEVideoOutputSizeY,
+         &form.txtfldFMLEVideoOutputSizeX2, &form.txtfldFMLEVideoOutputSizeY2,
+         &form.txtfldFMLEVideoOutputSizeX3, &form.txtfldFMLEVideoOutputSizeY3,
+         &form.popupFMLEAudioOutputBitrate, &form.popupFMLEAudioSamplerate},
+        {}, [&form, show, name, resolved, names] {
+            const bool clear = show->isChecked();
+            name->setEchoMode(clear ? QLineEdit::Normal : QLineEdit::Password);
+            const std::string key = form.txtfldFMLEStreamName.stringValue();
+            const StreamNames result =
+                resolveStreamNames(clear ? key : masked(key), streamTable(form),
+                                   form.popupFMLEAudioOutputBitrate.title().value_or(""),
+                                   form.popupFMLEAudioSamplerate.title().value_or(""));
+            QStringList lines;
+            for (std::size_t i = 0; i < result.names.size(); ++i)
+                lines << tr("Stream %1: %2")
+                             .arg(i + 1)
+                             .arg(result.names[i].empty() ? tr("(empty)") : qt(result.names[i]));
+            resolved->setText(lines.join(QLatin1Char('\n')));
+            // The warnings come from the name itself, masked or not.
+            const StreamNames real = resolveStreamNames(form);
+            QStringList warnings;
+            if (real.sharedName)
+                warnings << tr(
+                    "Two or more streams reach the server under one name: add %i (the "
+                    "stream's number) to the name, or give one name per stream "
+                    "separated by “;”.");
+            if (real.parametersTakenLiterally)
+                warnings << tr(
+                    "The name mixes parameters with “;”: FMLE then sends the "
+                    "parameters as they are written.");
+            if (real.namesMissing)
+                warnings << tr("Fewer names than streams: the later streams get an empty name.");
+            say(names, warnings.join(QLatin1Char(' ')));
+        });
+    binder.act(show, &QPushButton::toggled, [&binder, namesView] { binder.mark(namesView); });
+
+    // Recording.
+    auto* recording = formLayout();
+    auto* path = text(ValueId::recordingPath, tr("The file FMLE records the stream into"));
+    auto* browse =
+        button(tr("Bro&wse…"), "buttonBrowseRecordingPath", tr("Choose the file to record into"));
+    binder.act(browse, &QPushButton::clicked, [this, &form] {
+        const QString chosen = QFileDialog::getSaveFileName(
+            this, tr("Record into"), qt(form.txtfldFMLERecordingPath.stringValue()),
+            tr("Flash video (*.f4v *.flv);;All files (*)"));
+        if (!chosen.isEmpty()) form.txtfldFMLERecordingPath.setStringValue(chosen.toStdString());
+    });
+    recording->addRow(labelFor(tr("&File:"), path), row({path, browse}));
+    auto* folder = new QLabel;
+    folder->setObjectName(QStringLiteral("labelRecordingFolder"));
+    folder->setWordWrap(true);
+    recording->addRow(folder);
+    binder.view({&form.txtfldFMLERecordingPath}, {}, [&controller, &form, folder] {
+        const bool none = form.txtfldFMLERecordingPath.stringValue().empty();
+        const bool found = controller.recordingFolderExists();
+        folder->setText(none    ? QString()
+                        : found ? tr("Its folder exists on this computer.")
+                                : tr("⚠ Its folder does not exist on this computer: FMLE "
+                                     "cannot record there."));
+        folder->setVisible(!none);
+    });
+    auto* bySize = flag(ValueId::recordingLimitBySize, tr("Limit by si&ze"),
+                        tr("End the recording's file at a size"));
+    auto* size = number(text(ValueId::recordingSizeLimit, tr("The size limit in MB")), 6,
+                        [on](const QString& typed) {
+                            return !on(Property::recordingLimitBySize) ||
+                                           isPositiveLimit(typed.toStdString())
+                                       ? QString()
+                                       : tr("The size limit is a number of MB, 1 or more");
+                        },
+                        {Property::recordingLimitBySize});
+    size->setAccessibleName(tr("Size limit"));
+    recording->addRow(bySize, stretched(row({size, unit(tr("MB"), size)})));
+    auto* byDuration = flag(ValueId::recordingLimitByDuration, tr("Limit by &duration"),
+                            tr("End the recording's file after a time"));
+    const auto duration = [on, &form](const QString&) {
+        return !on(Property::recordingLimitByDuration) ||
+                       isDurationLimit(form.txtfldFMLERecordingDurationHours.stringValue(),
+                                       form.txtfldFMLERecordingDurationMinutes.stringValue())
+                   ? QString()
+                   : tr("The duration limit is hours and minutes (up to 59), more than none");
+    };
+    auto* hours = binder.textField(form.txtfldFMLERecordingDurationHours,
+                                   "txtfldFMLERecordingDurationHours", tr("Duration limit: hours"));
+    auto* minutes =
+        binder.textField(form.txtfldFMLERecordingDurationMinutes,
+                         "txtfldFMLERecordingDurationMinutes", tr("Duration limit: minutes"));
+    number(hours, 4, duration, {Property::recordingLimitByDuration},
+           {&form.txtfldFMLERecordingDurationMinutes});
+    number(minutes, 2, duration, {Property::recordingLimitByDuration},
+           {&form.txtfldFMLERecordingDurationHours});
+    hours->setAccessibleName(tr("Duration limit hours"));
+    minutes->setAccessibleName(tr("Duration limit minutes"));
+    recording->addRow(
+        byDuration,
+        stretched(row({hours, unit(tr("hours"), hours), minutes, unit(tr("minutes"), minutes)})));
+    binder.view({}, {Property::recordingLimitBySize, Property::recordingLimitByDuration},
+                [on, size, hours, minutes] {
+                    size->setEnabled(on(Property::recordingLimitBySize));
+                    hours->setEnabled(on(Property::recordingLimitByDuration));
+                    minutes->setEnabled(on(Property::recordingLimitByDuration));
+                });
+
+    // Auto-adjust.
+    auto* adjust = formLayout();
+    adjust->addRow(flag(ValueId::autoAdjust, tr("&Auto adjust"),
+                        tr("FMLE lowers what it sends when the connection cannot keep up")));
+    auto* buffer = number(
+        text(ValueId::autoAdjustMaxBufferSize, tr("How much FMLE buffers before it adjusts")), 4,
+        anyNumber);
+    adjust->addRow(labelFor(tr("Ma&ximum buffer:"), buffer), stretched(row({buffer})));
+    auto* drop = flag(ValueId::autoAdjustDropFrames, tr("Drop f&rames"),
+                      tr("Leave frames out when the buffer is full"));
+    adjust->addRow(drop);
+    auto* degrade = flag(ValueId::autoAdjustDegradeQuality, tr("Degrade qua&lity"),
+                         tr("Lower the video bitrate when the buffer is full"));
+    adjust->addRow(degrade);
+    auto* lowest = number(
+        text(ValueId::autoAdjustMinVideoBitrate, tr("The video bitrate FMLE never goes below")), 6,
+        [](const QString& typed) {
+            return typed.isEmpty() || isVideoBitrate(typed.toStdString())
+                       ? QString()
+                       : tr("The minimum video bitrate is a number from 1 to 100,000 Kbps");
+        });
+    adjust->addRow(labelFor(tr("Minimum &video bitrate:"), lowest),
+                   stretched(row({lowest, unit(tr("Kbps"))})));
+    auto* keep = flag(ValueId::autoAdjustPreserveFrameQuality, tr("Keep frame &quality"),
+                      tr("Keep each frame's quality while lowering the bitrate"));
+    adjust->addRow(keep);
+    binder.view({}, {Property::autoAdjust, Property::autoAdjustDegradeQuality},
+                [on, buffer, drop, degrade, lowest, keep] {
+                    const bool adjusting = on(Property::autoAdjust);
+                    const bool degrading = adjusting && on(Property::autoAdjustDegradeQuality);
+                    for (QWidget* w : {static_cast<QWidget*>(buffer), static_cast<QWidget*>(drop),
+                                       static_cast<QWidget*>(degrade)})
+                        w->setEnabled(adjusting);
+                    lowest->setEnabled(degrading);
+                    keep->setEnabled(degrading);
+                });
+
+    // Restart and reconnect.
+    auto* restart = new QHBoxLayout;
+    const std::array<std::tuple<ValueId, const char*, const char*>, 3> periods = {{
+        {ValueId::restartDays, QT_TR_NOOP("Da&ys:"), QT_TR_NOOP("Days between restarts")},
+        {ValueId::restartHours, QT_TR_NOOP("H&ours:"), QT_TR_NOOP("Hours between restarts")},
+        {ValueId::restartMinutes, QT_TR_NOOP("&Minutes:"), QT_TR_NOOP("Minutes between restarts")},
+    }};
+    for (const auto& [id, label, description] : periods) {
+        auto* edit = number(text(id, tr(description)), 3, anyNumber);
+        restart->addWidget(labelFor(tr(label), edit));
+        restart->addWidget(edit);
+    }
+    restart->addStretch(1);
+    auto* reconnect = formLayout();
+    auto* attempts = number(text(ValueId::reconnectAttempts,
+                                 tr("How often FMLE tries to reconnect after a lost connection")),
+                            4, anyNumber);
+    reconnect->addRow(labelFor(tr("Attem&pts:"), attempts), stretched(row({attempts})));
+    auto* interval =
+        number(text(ValueId::reconnectInterval, tr("Seconds between reconnection attempts")), 4,
+               anyNumber);
+    reconnect->addRow(labelFor(tr("&Interval:"), interval),
+                      stretched(row({interval, unit(tr("seconds"))})));
+
+    // Metadata.
+    auto* metadata = formLayout();
+    const std::array<std::tuple<ValueId, const char*>, 6> entries = {{
+        {ValueId::metadataTitle, QT_TR_NOOP("&Title:")},
+        {ValueId::metadataDescription, QT_TR_NOOP("D&escription:")},
+        {ValueId::metadataAuthor, QT_TR_NOOP("Aut&hor:")},
+        {ValueId::metadataCopyright, QT_TR_NOOP("&Copyright:")},
+        {ValueId::metadataKeywords, QT_TR_NOOP("&Keywords:")},
+        {ValueId::metadataRating, QT_TR_NOOP("Ratin&g:")},
+    }};
+    for (const auto& [id, label] : entries) {
+        auto* edit = text(id, tr("Sent with the stream as its %1").arg(spoken(tr(label))));
+        metadata->addRow(labelFor(tr(label), edit), edit);
+    }
+
+    auto* left = new QWidget;
+    auto* leftColumn = new QVBoxLayout(left);
+    leftColumn->setContentsMargins(0, 0, 0, 0);
+    leftColumn->addWidget(group(tr("Destination"), destination));
+    leftColumn->addWidget(group(tr("Recording"), recording));
+    leftColumn->addWidget(group(tr("Metadata"), metadata));
+    leftColumn->addStretch(1);
+    auto* right = new QWidget;
+    auto* rightColumn = new QVBoxLayout(right);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    rightColumn->addWidget(group(tr("Auto-adjust"), adjust));
+    rightColumn->addWidget(group(tr("Restart interval"), restart));
+    rightColumn->addWidget(group(tr("Reconnect"), reconnect));
+    rightColumn->addStretch(1);
+    auto* columns = new Columns;
+    columns->add(left, 3);
+    columns->add(right, 2);
+    auto* content = new QWidget;
+    auto* page = new QVBoxLayout(content);
+    page->addWidget(columns);
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    binder.refresh();
+    // Wide enough for the columns side by side, where the screen allows.
+    QSize wanted = content->sizeHint().expandedTo(QSize(columns->sideBySideWidth() + 160, 0)) +
+                   QSize(scroll->verticalScrollBar()->sizeHint().width(), 0);
+    if (const QScreen* shown = owner->screen())
+        wanted = wanted.boundedTo(shown->availableGeometry().size() - QSize(8, 40));
+    resize(wanted);
+}
+
+void OutputPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    emit shownChanged(true);
+}
+
+void OutputPanel::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    emit shownChanged(false);
+}
+
+void addOutputPanelItem(const WindowParts& parts, QWidget* owner) {
+    QAction* item = parts.actions.viewMenu()->addAction(OutputPanel::tr("&Output Settings…"));
+    item->setObjectName(QStringLiteral("actionOutputPanel"));
+    item->setCheckable(true);
+    // Built when first opened: start-up pays nothing for it.
+    QObject::connect(item, &QAction::triggered, owner, [parts, owner, item](bool open) {
+        auto* panel = owner->findChild<OutputPanel*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!panel) {
+            panel = new OutputPanel(parts, owner);
+            QObject::connect(panel, &OutputPanel::shownChanged, item, &QAction::setChecked);
+        }
+        panel->setVisible(open);
+        if (open) {
+            panel->raise();
+            panel->activateWindow();
+        }
+    });
+}
+
+}  // namespace tolvane
