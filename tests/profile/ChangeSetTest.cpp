@@ -18,8 +18,7 @@ const std::string kService = fixture("service-generated.xml");
 // FMLE's UTF-16 without its mark, a capture device named beyond the BMP.
 const std::string kAstral =
     edited(fixture("h264-utf16.xml").substr(2),
-           {{utf16("CamTwist<").substr(2),
-             utf16("Cam ").substr(2) + "\x3C\xD8\xA5\xDF" + utf16(" Studio<").substr(2)}});
+           {{encoded("CamTwist<", "UTF-16LE"), encoded("Cam @ Studio<", "UTF-16LE")}});
 
 TEST(UnchangedSave, KeepsEveryValueAsTheFileHasIt) {
     struct Case {

@@ -45,25 +45,6 @@ TEST(ProfileDocument, KeepsTheDeclarationAndQuotesValuesSingly) {
               ProfileDocument::parse("<r a=\"it's\" b='\"'/>")->serialize());
 }
 
-// ASCII text in "UTF-8", "UTF-16LE" or "UTF-16BE", but for "@", which stands for U+1F3A5 (a
-// surrogate pair in UTF-16), and "~", which stands for a lone surrogate.
-std::string encoded(std::string_view text, std::string_view encoding) {
-    std::string out;
-    for (char c : text) {
-        if (encoding == "UTF-8") {
-            out += c == '@' ? "\xF0\x9F\x8E\xA5" : c == '~' ? "\xED\xA0\x80" : std::string(1, c);
-        } else {
-            const std::string unit = c == '@'   ? std::string("\xD8\x3C\xDF\xA5", 4)
-                                     : c == '~' ? std::string("\xD8\x00", 2)
-                                                : std::string{'\0', c};
-            for (std::size_t i = 0; i < unit.size(); i += 2)
-                out +=
-                    encoding == "UTF-16BE" ? unit.substr(i, 2) : std::string{unit[i + 1], unit[i]};
-        }
-    }
-    return out;
-}
-
 TEST(ProfileDocument, WritesEachEncodingAsItCame) {
     // As saving writes it, so that a save must give it back byte for byte: pugixml keeps the CRs
     // of processing instructions and the doctype and drops those of comments, and a long
