@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <type_traits>
 
 #include "camtwist/Plist.h"
 #include "controller/Tolvane.h"
@@ -34,23 +35,19 @@ std::string text(const std::optional<std::string>& value) {
 }
 
 // Changes and conflicts as "rate 30>25", "size 30|25|15" (loaded, mine, theirs).
-std::string named(ValueId id) {
-    return id == ValueId::camTwistFrameRate   ? "rate"
-           : id == ValueId::camTwistVideoSize ? "size"
-                                              : "custom";
-}
-std::string listed(const std::vector<Change>& changes) {
+template <typename Item>
+std::string listed(const std::vector<Item>& items) {
     std::string out;
-    for (const Change& c : changes)
-        out += (out.empty() ? "" : "; ") + named(c.id) + " " + text(c.stored) + ">" +
-               text(c.written) + (c.rule ? " by a rule" : "");
-    return out;
-}
-std::string listed(const std::vector<Conflict>& conflicts) {
-    std::string out;
-    for (const Conflict& c : conflicts)
-        out += (out.empty() ? "" : "; ") + named(c.id) + " " + text(c.loaded) + "|" + text(c.mine) +
-               "|" + text(c.theirs);
+    for (const Item& c : items) {
+        out += out.empty() ? "" : "; ";
+        out += c.id == ValueId::camTwistFrameRate   ? "rate "
+               : c.id == ValueId::camTwistVideoSize ? "size "
+                                                    : "custom ";
+        if constexpr (std::is_same_v<Item, Change>)
+            out += text(c.stored) + ">" + text(c.written) + (c.rule ? " by a rule" : "");
+        else
+            out += text(c.loaded) + "|" + text(c.mine) + "|" + text(c.theirs);
+    }
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <pugixml.hpp>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -28,12 +29,31 @@ inline std::string edited(std::string text, const Edits& edits) {
     return text;
 }
 
+// ASCII text in "UTF-8", "UTF-16LE" or "UTF-16BE", but for "@", which stands for U+1F3A5 (a
+// surrogate pair in UTF-16), and "~", which stands for a lone surrogate.
+inline std::string encoded(std::string_view text, std::string_view encoding) {
+    std::string out;
+    for (char c : text) {
+        if (encoding == "UTF-8") {
+            out += c == '@' ? "\xF0\x9F\x8E\xA5" : c == '~' ? "\xED\xA0\x80" : std::string(1, c);
+        } else {
+            const std::string unit = c == '@'   ? std::string("\xD8\x3C\xDF\xA5", 4)
+                                     : c == '~' ? std::string("\xD8\x00", 2)
+                                                : std::string{'\0', c};
+            for (std::size_t i = 0; i < unit.size(); i += 2)
+                out +=
+                    encoding == "UTF-16BE" ? unit.substr(i, 2) : std::string{unit[i + 1], unit[i]};
+        }
+    }
+    return out;
+}
+
 // ASCII text as FMLE writes it on its own machine: UTF-16 little-endian with a mark, CRLF.
 inline std::string utf16(const std::string& ascii) {
-    std::string out = "\xFF\xFE";
+    std::string lines, out = "\xFF\xFE";
     for (char c : ascii)
-        out += (c == '\n' ? std::string("\r\0\n\0", 4) : std::string{c, '\0'});
-    return out;
+        c == '\n' ? lines += "\r\n" : lines += c;
+    return out += encoded(lines, "UTF-16LE");
 }
 
 // The nodes as the XML library alone reads them, one a line: equal for documents that differ only

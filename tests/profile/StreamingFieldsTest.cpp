@@ -115,11 +115,6 @@ TEST(StreamingFields, EachEditChangesItsOwnElementOnly) {
     };
     const Case cases[] = {
         // The destination.
-        {"URL",
-         kCard,
-         type(&Form::txtfldFMLEStreamURL, "rtmps://new.example.com/live"),
-         {ValueId::streamURL},
-         {{">rtmp://live.example.com/app<", ">rtmps://new.example.com/live<"}}},
         {"stream name left empty stays",
          kCard,
          type(&Form::txtfldFMLEStreamName, ""),
@@ -136,11 +131,6 @@ TEST(StreamingFields, EachEditChangesItsOwnElementOnly) {
          {},
          {}},
         // Streams.
-        {"stream 2's bitrate",
-         kService,
-         type(&Form::comboboxFMLEVideoOutputBitrate2, "800"),
-         {ValueId::videoBitrate},
-         {{">300;700;1200;<", ">300;800;1200;<"}}},
         {"stream 2 removed",
          kService,
          [](Tolvane& c, Form&) { c.removeStream(1); },
@@ -170,11 +160,6 @@ TEST(StreamingFields, EachEditChangesItsOwnElementOnly) {
          [](Tolvane& c, Form&) { c.setRecordingLimitBySize(true); },
          {ValueId::recordingLimitBySize},
          {{"enable=\"false\">10<", "enable=\"true\">10<"}}},
-        {"size limit",
-         kCard,
-         type(&Form::txtfldFMLERecordingSizeLimit, "20"),
-         {ValueId::recordingSizeLimit},
-         {{">10</limitbysize>", ">20</limitbysize>"}}},
         {"duration in hours and minutes",
          kCard,
          [](Tolvane&, Form& f) {
@@ -189,11 +174,6 @@ TEST(StreamingFields, EachEditChangesItsOwnElementOnly) {
          {ValueId::recordingDurationLimit},
          {{"</limitbysize>\n", "</limitbysize>\n<limitbyduration>3</limitbyduration>\n"}}},
         // Auto-adjust, restart and reconnect.
-        {"drop frames on",
-         kCard,
-         [](Tolvane& c, Form&) { c.setAutoAdjustDropFrames(true); },
-         {ValueId::autoAdjustDropFrames},
-         {{"<enable>false</enable>\n</dropframes>", "<enable>true</enable>\n</dropframes>"}}},
         {"degrade quality with its minimum, keeping frame quality",
          kCard,
          [](Tolvane& c, Form& f) {
@@ -217,11 +197,6 @@ TEST(StreamingFields, EachEditChangesItsOwnElementOnly) {
          {ValueId::restartMinutes},
          {{"<hours />\n", "<hours />\n<minutes>30</minutes>\n"}}},
         // Metadata.
-        {"a metadata value",
-         kCard,
-         type(&Form::txtfldFMLEMetadataCopyright, "© 2024"),
-         {ValueId::metadataCopyright},
-         {{"© Studio", "© 2024"}}},
         {"a new entry among the others",
          edited(kCardText, {{"</metadata>", entry("title", "Old") + "</metadata>"}}),
          type(&Form::txtfldFMLEMetadataKeywords, "live, talk"),

@@ -43,12 +43,14 @@ TagSet setOf(std::initializer_list<int32_t> tags) {
     return set;
 }
 
-std::array<int32_t, 4> choices(const AudioState& s) {
-    return {s.format, s.samplerate, s.channel, s.bitrate};
+std::array<int32_t, 5> choices(const AudioState& s) {
+    return {s.videoFormat, s.format, s.samplerate, s.channel, s.bitrate};
 }
 
-AudioState audio(int32_t format, int rate, int32_t channel, int bitrate) {
+AudioState audio(int32_t format, int rate, int32_t channel, int bitrate, int32_t video = 0) {
     AudioState s;
+    s.videoFormat = video;
+    s.h264Selected = video == H264;
     s.format = format;
     s.samplerate = hz(rate);
     s.channel = channel;
@@ -132,6 +134,9 @@ TEST(AudioRules, CascadeKeepsWhatIsAllowedAndRecordsEachReplacementWithItsReason
     const auto channel = [](int32_t tag) -> Step {
         return [tag](const AudioState& s) { return rules::setTagAudioChannel(s, tag); };
     };
+    const auto codec = [](int32_t tag, TagSet offered) -> Step {
+        return [=](const AudioState& s) { return rules::setTagVideoOutputFormat(s, tag, offered); };
+    };
     struct Case {
         AudioState from;
         Step step;
@@ -178,6 +183,22 @@ TEST(AudioRules, CascadeKeepsWhatIsAllowedAndRecordsEachReplacementWithItsReason
          rate(44100),
          audio(0, 44100, 0, 224),
          {"audioBitrate ?>224 bitrateNotOffered MP3 44100 Mono"}},
+        // The codec falls back to the first audio format offered; an offered format, or none
+        // offered at all, stays; any tag but H.264's is VP6.
+        {audio(NELLY, 44100, MONO, 88),
+         codec(H264, setOf({MP3, AAC})),
+         audio(AAC, 44100, MONO, 320, H264),
+         {"audioFormat Nellymoser>AAC formatNotOffered H.264",
+          "audioBitrate 88>320 bitrateNotOffered AAC 44100 Mono"}},
+        {audio(MP3, 22050, STEREO, 64, H264),
+         codec(VP6, setOf({MP3, AAC})),
+         audio(MP3, 22050, STEREO, 64, VP6),
+         {}},
+        {audio(MP3, 22050, STEREO, 64), codec(VP6, {}), audio(MP3, 22050, STEREO, 64, VP6), {}},
+        {audio(AAC, 44100, STEREO, 128),
+         codec(0, setOf({MP3})),
+         audio(MP3, 44100, STEREO, 128),
+         {"audioFormat AAC>MP3 formatNotOffered VP6"}},
     };
     for (const Case& c : cases) {
         const Cascade result = c.step(c.from);
@@ -185,7 +206,11 @@ TEST(AudioRules, CascadeKeepsWhatIsAllowedAndRecordsEachReplacementWithItsReason
         SCOPED_TRACE(&c - cases);
         EXPECT_EQ(choices(c.to), choices(s));
         EXPECT_EQ(c.to.nellyMoserSelected, s.nellyMoserSelected);
-        EXPECT_EQ(rules::assignBitrateByEncode(s.format, s.samplerate, s.channel), s.bitrates);
+        EXPECT_EQ(c.to.h264Selected, s.h264Selected);
+        // A codec change that keeps the audio choices leaves the lists as they were.
+        if (c.from.videoFormat == c.to.videoFormat || !c.replaced.empty()) {
+            EXPECT_EQ(rules::assignBitrateByEncode(s.format, s.samplerate, s.channel), s.bitrates);
+        }
         std::vector<std::string> replaced;
         for (const rules::Replaced& r : result.replaced)
             replaced.push_back(said(r));
@@ -198,30 +223,8 @@ TEST(AudioRules, CascadeKeepsWhatIsAllowedAndRecordsEachReplacementWithItsReason
     EXPECT_TRUE(rules::setTagAudioChannel(AudioState{}, MONO).state.samplerates.empty());
 }
 
-TEST(AudioRules, CodecFallsBackToTheFirstAudioFormatOffered) {
-    const TagSet withH264 = setOf({MP3, AAC});
-    Cascade c = rules::setTagVideoOutputFormat(audio(NELLY, 44100, MONO, 88), H264, withH264);
-    EXPECT_TRUE(c.state.h264Selected);
-    EXPECT_EQ(choices(audio(AAC, 44100, MONO, 320)), choices(c.state));
-    EXPECT_FALSE(c.state.nellyMoserSelected);
-    ASSERT_EQ(2u, c.replaced.size());
-    EXPECT_EQ("audioFormat Nellymoser>AAC formatNotOffered H.264", said(c.replaced[0]));
-    EXPECT_EQ("audioBitrate 88>320 bitrateNotOffered AAC 44100 Mono", said(c.replaced[1]));
-
-    // An offered format, or none offered at all, leaves the audio choices as they are.
-    for (const TagSet& offered : {withH264, TagSet{}}) {
-        c = rules::setTagVideoOutputFormat(audio(MP3, 22050, STEREO, 64), VP6, offered);
-        EXPECT_EQ(choices(audio(MP3, 22050, STEREO, 64)), choices(c.state));
-        EXPECT_EQ(VP6, c.state.videoFormat);
-        EXPECT_FALSE(c.state.h264Selected);
-        EXPECT_TRUE(c.replaced.empty());
-    }
-    // Any tag but H.264's is VP6.
-    c = rules::setTagVideoOutputFormat(audio(AAC, 44100, STEREO, 128), 0, setOf({MP3}));
-    EXPECT_FALSE(c.state.h264Selected);
-    EXPECT_EQ("audioFormat AAC>MP3 formatNotOffered VP6", said(c.replaced.at(0)));
-
-    // Only the list's visible items are offered, never one kept from a profile.
+TEST(AudioRules, OnlyTheVisibleFormatsAreOffered) {
+    // Never one kept from a profile.
     PopUpList formats;
     formats.addItemWithTitle("AAC", AAC);
     formats.addItemWithTitle("MP3", MP3);
