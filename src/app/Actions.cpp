@@ -189,7 +189,7 @@ void Actions::saveProfile() {
         return;
     }
     binder_.form().txtfldNewProfileName.setStringValue(*name);
-    saveUnder(*name);
+    saveUnder();
 }
 
 void Actions::saveProfileAs() {
@@ -202,11 +202,10 @@ void Actions::saveProfileAs() {
                  QMessageBox::Yes | QMessageBox::Cancel, tr("&Replace")}) != QMessageBox::Yes)
             return;
     }
-    saveUnder(name);
+    saveUnder();
 }
 
-bool Actions::saveUnder(const std::string& name) {
-    (void)name;
+bool Actions::saveUnder() {
     SaveOutcome outcome = controller_.fmleSaveProfile();
     while (outcome.kind == Outcome::Kind::conflict && !outcome.conflicts.empty()) {
         const auto keep = resolve_(outcome.conflicts);
@@ -343,7 +342,7 @@ bool Actions::settleProfileChanges() {
                  {}})) {
         case QMessageBox::Save:
             binder_.form().txtfldNewProfileName.setStringValue(*name);
-            return saveUnder(*name);
+            return saveUnder();
         case QMessageBox::Discard:
             return true;
         default:
@@ -401,9 +400,12 @@ void Actions::changesShown() {
     for (QAction* action : profileActions_)
         action->setEnabled(open && valid);
     revert_->setEnabled(open);
-    if (camTwistAction_)
-        camTwistAction_->setEnabled(QFileInfo::exists(decoded(controller_.camTwistPrefPath())) &&
-                                    binder_.validity().reason(Validity::Scope::camTwist).isEmpty());
+    // Tolvane never creates CamTwist's file.
+    const bool camTwist = QFileInfo::exists(decoded(controller_.camTwistPrefPath())) &&
+                          binder_.validity().reason(Validity::Scope::camTwist).isEmpty();
+    if (camTwistAction_) camTwistAction_->setEnabled(camTwist);
+    if (auto* button = window_.findChild<QWidget*>(QStringLiteral("buttonCamTwistSaveConfig")))
+        button->setEnabled(camTwist);
 }
 
 void Actions::report(FileAction action, const Outcome& outcome) {
@@ -418,6 +420,7 @@ void Actions::say(const QString& text, bool failure) {
     }
     failureIcon_->setVisible(failure);
     status_->setFullText(text);
+    if (text.isEmpty()) status_->setAccessibleName(tr("Status"));
     // Undo stays offered only beside the message of the remove it takes back.
     undo_->hide();
     removed_.reset();

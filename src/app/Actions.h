@@ -93,7 +93,7 @@ class Actions : public QObject {
     bool settleCamTwistChanges();
     // Saves under the name in the field, repeating the save with the user's choices where values
     // changed on both sides; whether it saved.
-    bool saveUnder(const std::string& name);
+    bool saveUnder();
     QMessageBox::StandardButton ask(const Question& question);
 
     Binder& binder_;
