@@ -84,6 +84,7 @@ void Actions::addStatusLine() {
             report(FileAction::restoreProfile, restored.error());
         else
             say(tr("Put back %1").arg(quoted(OutcomeText::profileName(removed.path))), false);
+        replacementsSaid_ = controller_.replacements().size();
         showTitle();
         emit profileOpened();
         binder_.refresh();
@@ -154,6 +155,9 @@ void Actions::buildMenus() {
         if (!changesView_) {
             changesView_ = new ChangesView(&window_);
             window_.addDockWidget(Qt::BottomDockWidgetArea, changesView_);
+            // A few rows, so that the form keeps most of the window.
+            window_.resizeDocks({changesView_}, {changesView_->fontMetrics().height() * 8},
+                                Qt::Vertical);
             connect(changesView_, &QDockWidget::visibilityChanged, changesAction_,
                     [this](bool visible) {
                         if (!changesView_->isHidden() || !visible)
@@ -290,7 +294,7 @@ void Actions::importProfile(const QString& path) {
         report(FileAction::importProfile, imported.error());
         return;
     }
-    replacementsSaid_ = 0;
+    replacementsSaid_ = controller_.replacements().size();
     say(tr("Imported %1 from %2").arg(quoted(qt(*imported)), OutcomeText::userPath(file)), false);
 }
 
@@ -326,7 +330,9 @@ bool Actions::pickProfile(int index) {
 
 void Actions::profilePicked() {
     showTitle();
-    replacementsSaid_ = 0;
+    // What the load's own steps replaced is listed under Changes where it stays a change; the
+    // status bar says what the user's picks make the rules do.
+    replacementsSaid_ = controller_.replacements().size();
     const auto& failure = controller_.profileOpenFailure();
     if (binder_.form().popupFMLEProfileNames.title() && failure)
         report(FileAction::openProfile, *failure);

@@ -72,7 +72,7 @@ QString ChangeText::valueOf(ValueId id, const std::optional<std::string>& text) 
     if (!text) return tr("(none)");
     if (text->empty()) return tr("(empty)");
     // The stream name is the private key of the stream: never shown.
-    if (id == ValueId::streamName) return QString(qt(*text).size(), QChar(0x2022));
+    if (id == ValueId::streamName) return {qt(*text).size(), QChar(0x2022)};
     return qt(*text);
 }
 
