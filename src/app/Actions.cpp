@@ -91,6 +91,7 @@ void Actions::addStatusLine() {
     });
     count_ = new QLabel;
     count_->setObjectName(QStringLiteral("statusChanges"));
+    count_->setAccessibleName(tr("Unsaved changes"));
     window_.statusBar()->addWidget(failureIcon_);
     window_.statusBar()->addWidget(status_, 1);
     window_.statusBar()->addPermanentWidget(undo_);

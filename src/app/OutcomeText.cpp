@@ -191,6 +191,8 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
             if (action == FileAction::saveProfile)
                 return notDone.arg(tr("the profile folder %1 does not exist")
                                        .arg(withTilde(QFileInfo(decoded(outcome.path)).path())));
+            if (action == FileAction::importProfile)
+                return notDone.arg(tr("%1 does not exist").arg(file));
             return notDone.arg(tr("%1 no longer exists").arg(file));
         case Kind::trashFailed:
             return notDone.arg(tr("%1 could not be moved to the trash (%2), and is kept")
