@@ -106,7 +106,8 @@ void Actions::buildMenus() {
     save->setShortcut(QKeySequence::Save);
     binder_.act(save, &QAction::triggered, [this] { saveProfile(); });
     QAction* saveAs = file->addAction(tr("Save Profile &As…"));
-    saveAs->setShortcut(QKeySequence::SaveAs);
+    // Not every desktop binds QKeySequence::SaveAs (a bare X11 session does not).
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(saveAs, &QAction::triggered, this, [this] {
         // The name to save under, starting from the open one.
         if (auto* field = qobject_cast<QLineEdit*>(nameField_)) {

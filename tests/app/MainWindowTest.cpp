@@ -329,6 +329,9 @@ class MainWindowTest : public QObject {
 
     void savingOntoAnotherProfileAsksFirstAndTheListFollowsTheFolder() {
         pick("popupFMLEProfileNames", "Studio");
+        QTest::keySequence(&window(), QKeySequence("Ctrl+Shift+S"));
+        QCOMPARE(QApplication::focusWidget(), find("txtfldNewProfileName"));
+        QCOMPARE(find<QLineEdit>("txtfldNewProfileName")->selectedText(), "Studio");
         const std::string talk = tolvane::testing::readFile(home->profileFolder() / "Talk.xml");
         answers = {QMessageBox::Cancel, QMessageBox::Yes};
         saveAs("Talk");
