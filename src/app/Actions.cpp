@@ -421,6 +421,7 @@ void Actions::report(FileAction action, const Outcome& outcome) {
 }
 
 void Actions::say(const QString& text, bool failure) {
+    if (!status_) return;  // before the status line is built
     if (failure && failureIcon_->pixmap().isNull()) {
         QStyle* style = window_.style();
         const int size = style->pixelMetric(QStyle::PM_SmallIconSize);
