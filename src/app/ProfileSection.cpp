@@ -34,7 +34,7 @@ ProfileSection::ProfileSection(const WindowParts& parts) {
                 (*shown)->setCurrentIndex(names.indexOfSelectedItem());
             }
         },
-        Binder::Kept::value, 16);
+        Binder::Kept::profile, 16);
     *shown = profiles;
     profiles->setPlaceholderText(tr("No profiles"));
     auto* remove = button(tr("&Remove"), "buttonRemoveFMLEProfile", tr("Remove profile"),
