@@ -57,6 +57,7 @@ void Binder::refresh() {
             views_[view].refresh();
         }
     }
+    emit refreshed();
 }
 
 ChoiceBox* Binder::popUp(PopUpList& list, const char* name, const QString& description, Pick pick,

@@ -49,6 +49,11 @@ class Binder : public QObject {
     // Refreshes the marked views, each once.
     void refresh();
 
+  signals:
+    // After each refresh: what follows the whole form (the unsaved changes) looks again.
+    void refreshed();
+
+  public:
     // Runs an action on each of the sender's signals, then refreshes what it changed. The action
     // takes the signal's arguments, or none.
     template <typename Sender, typename Signal, typename Action>

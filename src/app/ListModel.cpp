@@ -69,9 +69,12 @@ QVariant ListModel::itemData(const MenuItem& item, int role) const {
     const QString title = qt(item.title());
     const bool device = kept_ == Kept::device;
     QString mark;
+    // The profile list keeps the open profile whose file went.
+    const bool profile = kept_ == Kept::profile;
     if (item.isKept())
         mark = title.isEmpty() ? tr("(empty)")
                : device        ? tr(" (not connected)")
+               : profile       ? tr(" (removed on disk)")
                                : tr(" (from profile)");
     switch (role) {
         case Qt::DisplayRole:
@@ -90,6 +93,7 @@ QVariant ListModel::itemData(const MenuItem& item, int role) const {
         case Qt::ToolTipRole: {
             if (!item.isKept())
                 return title.size() > box_.minimumContentsLength() ? QVariant(title) : QVariant();
+            if (profile) return tr("Its file was removed on disk. Saving writes it again.");
             const QString saving = tr("Saving writes it back unchanged.");
             if (title.isEmpty())
                 return tr("Kept from the profile, which leaves it empty. ") + saving;

@@ -22,7 +22,7 @@ class ListModel : public QAbstractListModel {
   public:
     // What a kept value is: a device that is not connected here, or a value the list does not
     // offer.
-    enum class Kept : std::uint8_t { value, device };
+    enum class Kept : std::uint8_t { value, device, profile };
     static constexpr int titleRole = Qt::UserRole;     // the title, whole
     static constexpr int markRole = Qt::UserRole + 1;  // what follows a kept value's title
 

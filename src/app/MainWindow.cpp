@@ -1,17 +1,26 @@
 #include "app/MainWindow.h"
 
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/Sections.h"
+#include "app/Text.h"
+#include "profile/ProfileFolder.h"
 
 namespace tolvane {
 
 MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     : QMainWindow(parent), binder_(controller), actions_(binder_, *this) {
-    setWindowTitle(QStringLiteral("Tolvane"));
+    setWindowTitle(QStringLiteral("Tolvane[*]"));
     const WindowParts parts{binder_, actions_};
     content_ = formPage(parts);
     content_->setParent(this);  // owned by the window until the scroll area takes it
@@ -21,8 +30,63 @@ MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     // No Tab stop of its own between the last control and the first.
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
-    setCentralWidget(scroll);
+
+    // Above the form: the open profile's file changed on disk, or the form shows no profile.
+    diskBar_ = new QWidget;
+    diskBar_->setObjectName(QStringLiteral("diskBar"));
+    diskText_ = new QLabel;
+    diskText_->setObjectName(QStringLiteral("diskText"));
+    diskText_->setWordWrap(true);
+    // F5 rather than a mnemonic, as browsers and file managers reload.
+    reload_ = new QToolButton;
+    reload_->setText(tr("Reload"));
+    reload_->setShortcut(QKeySequence::Refresh);
+    reload_->setObjectName(QStringLiteral("buttonReload"));
+    reload_->setAccessibleName(tr("Reload"));
+    reload_->setAccessibleDescription(tr("Show the profile as its file now holds it"));
+    auto* keep = new QPushButton(tr("&Keep Editing"));
+    keep->setObjectName(QStringLiteral("buttonKeepEditing"));
+    keep->setAccessibleName(tr("Keep Editing"));
+    keep->setAccessibleDescription(tr("Keep the form as it is; saving keeps both sides' changes"));
+    auto* bar = new QHBoxLayout(diskBar_);
+    bar->addWidget(diskText_, 1);
+    bar->addWidget(reload_);
+    bar->addWidget(keep);
+    diskBar_->hide();
+    connect(reload_, &QToolButton::clicked, this, [this] {
+        diskBar_->hide();
+        actions_.revertProfile();
+        binder_.refresh();
+    });
+    connect(keep, &QPushButton::clicked, diskBar_, &QWidget::hide);
+    closedText_ = new QLabel;
+    closedText_->setObjectName(QStringLiteral("noticeNoProfile"));
+    closedText_->setAccessibleName(tr("No profile open"));
+    closedText_->setWordWrap(true);
+    closedText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    closedText_->hide();
+
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(diskBar_);
+    column->addWidget(closedText_);
+    column->addWidget(scroll, 1);
+    setCentralWidget(central);
     actions_.addStatusLine();
+
+    settle_.setSingleShot(true);
+    settle_.setInterval(150);
+    connect(&settle_, &QTimer::timeout, this, &MainWindow::diskChanged);
+    const auto changed = [this] { settle_.start(); };
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, changed);
+    connect(&actions_, &Actions::profileOpened, this, [this] {
+        diskBar_->hide();
+        watch();
+    });
+    connect(&binder_, &Binder::refreshed, this, &MainWindow::showOpenState);
 }
 
 MainWindow::~MainWindow() = default;
@@ -31,7 +95,8 @@ void MainWindow::showStarted() {
     binder_.refresh();
     // Given to the scroll area only now, which lays it out at once: once, with the first profile
     // in it and the encoder panel open.
-    static_cast<QScrollArea*>(centralWidget())->setWidget(content_);
+    auto* scroll = centralWidget()->findChild<QScrollArea*>();
+    scroll->setWidget(content_);
     // The size the form asks for, within the screen less room for the window's frame.
     const QSize wanted = content_->sizeHint() + QSize(0, menuBar()->sizeHint().height() +
                                                              statusBar()->sizeHint().height());
@@ -39,6 +104,68 @@ void MainWindow::showStarted() {
         resize(wanted.boundedTo(shown->availableGeometry().size() - QSize(8, 40)));
     show();
     actions_.profilePicked();
+    watch();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (actions_.mayClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::watch() {
+    Tolvane& controller = binder_.controller();
+    if (const QStringList files = watcher_.files(); !files.isEmpty()) watcher_.removePaths(files);
+    const QString folder = decoded(controller.fmleProfilePath());
+    if (watcher_.directories().isEmpty() && QFileInfo(folder).isDir()) watcher_.addPath(folder);
+    if (const auto name = controller.openProfileName()) {
+        const QString file = decoded(profile::profilePath(controller.fmleProfilePath(), *name));
+        if (QFileInfo::exists(file)) watcher_.addPath(file);
+    }
+}
+
+void MainWindow::diskChanged() {
+    Tolvane& controller = binder_.controller();
+    actions_.folderChanged();
+    const auto name = controller.openProfileName();
+    if (name && controller.openProfileChangedOnDisk()) {
+        const QString file = decoded(profile::profilePath(controller.fmleProfilePath(), *name));
+        const bool gone = !QFileInfo::exists(file);
+        diskText_->setText(gone ? tr("%1 was removed on disk. The form keeps it; Save writes it "
+                                     "again.")
+                                      .arg(quoted(qt(*name)))
+                                : tr("Changed on disk: %1. Reload it, or keep editing and save "
+                                     "with both sides' changes.")
+                                      .arg(quoted(qt(*name))));
+        reload_->setVisible(!gone);
+        diskBar_->show();
+    }
+    watch();
+}
+
+void MainWindow::showOpenState() {
+    const Tolvane& controller = binder_.controller();
+    const bool open = controller.currentFMLEProfile() != nullptr;
+    // The sections that show a profile's values; CamTwist's and the list's stay.
+    for (auto* section : content_->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<CamTwistSection*>(section)) section->setEnabled(open);
+    for (const char* name :
+         {"txtfldNewProfileName", "popupFMLEVideoInputDeviceName", "popupFMLEAudioInputDevice"})
+        if (auto* widget = content_->findChild<QWidget*>(QLatin1String(name)))
+            widget->setEnabled(open);
+    // Where start-up found no profile, the section's notice already says why.
+    const auto* notice = content_->findChild<QWidget*>(QStringLiteral("noticeProfiles"));
+    const bool show = !open && !(notice && notice->isVisible());
+    if (show == closedText_->isVisible()) return;
+    closedText_->setVisible(show);
+    if (show)
+        closedText_->setText(
+            controller.fmleProfiles() && !controller.fmleProfiles()->empty()
+                ? tr("No profile is open: pick one of %1 above, or import one.")
+                      .arg(OutcomeText::userPath(controller.fmleProfilePath()))
+                : tr("No profile is open: there is none in %1. Import one from the File menu.")
+                      .arg(OutcomeText::userPath(controller.fmleProfilePath())));
 }
 
 }  // namespace tolvane

@@ -1,15 +1,21 @@
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QMainWindow>
+#include <QTimer>
 
 #include "app/Actions.h"
 #include "app/Binder.h"
 #include "controller/Tolvane.h"
 
+class QLabel;
+class QToolButton;
+
 namespace tolvane {
 
 // The window: the sections that show the controller's form and properties (Sections.h), its menus
-// and status line (Actions). It holds no rule of its own; every decision is the controller's.
+// and status line (Actions), and what follows the profile folder on disk. It holds no rule of its
+// own; every decision is the controller's.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -21,12 +27,28 @@ class MainWindow : public QMainWindow {
     // that fits the screen, and names the profile or says why it did not open.
     void showStarted();
     Binder& binder() { return binder_; }
+    Actions& actions() { return actions_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Watches the folder and the open profile's file, which a save replaces by another.
+    void watch();
+    void diskChanged();
+    // With no profile open the profile's controls rest, and the form says why.
+    void showOpenState();
+
     // Ended before the widgets, so that no view outlives them.
     Binder binder_;
     Actions actions_;
     QWidget* content_ = nullptr;  // the form, in the scroll area once shown
+    QWidget* diskBar_ = nullptr;
+    QLabel* diskText_ = nullptr;
+    QToolButton* reload_ = nullptr;
+    QLabel* closedText_ = nullptr;
+    QFileSystemWatcher watcher_;
+    QTimer settle_;  // a burst of changes on disk is looked at once
 };
 
 }  // namespace tolvane

@@ -61,10 +61,6 @@ QString notOpened(const Outcome& outcome) {
 
 }  // namespace
 
-QString OutcomeText::notListedYet(const QString& said) {
-    return tr("%1; the profile list shows it from the next start").arg(said);
-}
-
 QString OutcomeText::noProfiles(const std::string& folder, const std::optional<Outcome>& failure) {
     const QString shown = userPath(folder);
     if (!failure) return tr("No FMLE profiles in %1").arg(shown);
@@ -104,16 +100,34 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
     if (action == FileAction::openProfile) return outcome.ok() ? QString() : notOpened(outcome);
     const QString file = fileName(outcome.path);
     const QString name = quoted(profileName(outcome.path));
-    const QString notDone =
-        action == FileAction::removeProfile ? tr("Not removed: %1") : tr("Not saved: %1");
+    QString notDone;
+    switch (action) {
+        case FileAction::removeProfile:
+            notDone = tr("Not removed: %1");
+            break;
+        case FileAction::importProfile:
+            notDone = tr("Not imported: %1");
+            break;
+        case FileAction::exportProfile:
+            notDone = tr("Not exported: %1");
+            break;
+        case FileAction::restoreProfile:
+            notDone = tr("Not put back: %1");
+            break;
+        default:
+            notDone = tr("Not saved: %1");
+            break;
+    }
     switch (outcome.kind) {
         case Kind::saved:
+            if (action == FileAction::exportProfile)
+                return tr("Exported the profile to %1").arg(userPath(outcome.path));
             if (action == FileAction::saveCamTwist)
                 return tr("Saved CamTwist's settings (%1; the previous file is kept as a backup)")
                     .arg(file);
             return tr("Saved %1 (%2)").arg(name, QFileInfo(decoded(outcome.path)).fileName());
         case Kind::merged:
-            return tr("Saved %1 (%2), also keeping the changes made to it meanwhile")
+            return tr("Saved %1 (%2); also kept the encoder's changes made to it meanwhile")
                 .arg(name, QFileInfo(decoded(outcome.path)).fileName());
         case Kind::recreated:
             return tr("Saved %1 (%2) anew: its file had been removed meanwhile")
@@ -123,7 +137,7 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
         case Kind::deleted:
             return tr("Removed %1 (deleted)").arg(name);
         case Kind::refusedName:
-            return action == FileAction::removeProfile
+            return action == FileAction::removeProfile || action == FileAction::importProfile
                        ? notDone.arg(tr("%1 is not a profile name").arg(name))
                        : notDone.arg(tr("type a name for the profile (not “.” or “..”, no “/”)"));
         case Kind::nothingOpen:
@@ -157,6 +171,8 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
         case Kind::conflict:
             return notDone.arg(tr("%1 was changed meanwhile in the same places").arg(file));
         case Kind::notAProfile:
+            if (action == FileAction::importProfile)
+                return notDone.arg(tr("%1 is not an FMLE profile").arg(file));
             return notDone.arg(tr("%1 is not a profile Tolvane can read").arg(file));
         case Kind::tooLarge:
             return notDone.arg(tr("%1 is too large").arg(file));
@@ -169,9 +185,14 @@ QString OutcomeText::of(FileAction action, const Outcome& outcome) {
         case Kind::diskFull:
             return notDone.arg(tr("no room on the disk for %1").arg(file));
         case Kind::missing:
+            if (action == FileAction::exportProfile)
+                return notDone.arg(tr("the folder %1 does not exist")
+                                       .arg(withTilde(QFileInfo(decoded(outcome.path)).path())));
             if (action == FileAction::saveProfile)
                 return notDone.arg(tr("the profile folder %1 does not exist")
                                        .arg(withTilde(QFileInfo(decoded(outcome.path)).path())));
+            if (action == FileAction::importProfile)
+                return notDone.arg(tr("%1 does not exist").arg(file));
             return notDone.arg(tr("%1 no longer exists").arg(file));
         case Kind::trashFailed:
             return notDone.arg(tr("%1 could not be moved to the trash (%2), and is kept")

@@ -10,7 +10,15 @@
 namespace tolvane {
 
 // The actions that touch a user's file.
-enum class FileAction { openProfile, saveProfile, removeProfile, saveCamTwist };
+enum class FileAction {
+    openProfile,
+    saveProfile,
+    removeProfile,
+    saveCamTwist,
+    importProfile,
+    exportProfile,
+    restoreProfile
+};
 
 // Says in one plain line what an action did with a user's file, for the status bar, and what
 // start-up found where it looked.
@@ -19,8 +27,6 @@ class OutcomeText {
 
   public:
     static QString of(FileAction action, const Outcome& outcome);
-    // A saved profile whose name the list does not hold yet.
-    static QString notListedYet(const QString& said);
     // Why there is no profile to choose: the folder could not be listed, or holds none.
     static QString noProfiles(const std::string& folder, const std::optional<Outcome>& failure);
     // Why CamTwist's settings were not read at start.

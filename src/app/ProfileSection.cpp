@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "app/Actions.h"
 #include "app/Binder.h"
@@ -23,13 +24,18 @@ ProfileSection::ProfileSection(const WindowParts& parts) {
     Form& form = binder.form();
 
     PopUpList& names = form.popupFMLEProfileNames;
-    auto* profiles = binder.popUp(names, "popupFMLEProfileNames", tr("Profile"),
-                                  Binder::selectThen(names,
-                                                     [&controller, &actions, &names] {
-                                                         controller.fmleProfileSelected(names);
-                                                         actions.profilePicked();
-                                                     }),
-                                  Binder::Kept::value, 16);
+    auto shown = std::make_shared<ChoiceBox*>();
+    auto* profiles = binder.popUp(
+        names, "popupFMLEProfileNames", tr("Profile"),
+        [&actions, &names, shown](int index) {
+            // Cancelled: the box shows the open profile again.
+            if (!actions.pickProfile(index)) {
+                const QSignalBlocker block(*shown);
+                (*shown)->setCurrentIndex(names.indexOfSelectedItem());
+            }
+        },
+        Binder::Kept::profile, 16);
+    *shown = profiles;
     profiles->setPlaceholderText(tr("No profiles"));
     auto* remove = button(tr("&Remove"), "buttonRemoveFMLEProfile", tr("Remove profile"),
                           tr("Move the selected profile's file to the trash"));
@@ -42,10 +48,12 @@ ProfileSection::ProfileSection(const WindowParts& parts) {
     actions.setNameField(name);
     auto* save = button(tr("&Save"), "buttonSaveFMLEProfile", tr("Save profile"),
                         tr("Save the settings as a profile under this name"));
-    binder.act(save, &QPushButton::clicked, [&actions] { actions.saveProfile(); });
-    binder.act(name, &QLineEdit::returnPressed, [&actions] { actions.saveProfile(); });
-    binder.view({&form.txtfldNewProfileName}, {}, [save, &form] {
-        save->setEnabled(Tolvane::isAcceptableProfileName(form.txtfldNewProfileName.stringValue()));
+    binder.act(save, &QPushButton::clicked, [&actions] { actions.saveProfileAs(); });
+    binder.act(name, &QLineEdit::returnPressed, [&actions] { actions.saveProfileAs(); });
+    connect(&binder, &Binder::refreshed, save, [save, &form, &binder, &controller] {
+        save->setEnabled(controller.currentFMLEProfile() &&
+                         binder.validity().reason(Validity::Scope::profile).isEmpty() &&
+                         Tolvane::isAcceptableProfileName(form.txtfldNewProfileName.stringValue()));
     });
 
     // The devices stand here, where their long names have room.

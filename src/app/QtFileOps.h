@@ -8,6 +8,9 @@ namespace tolvane {
 class QtFileOps : public FileOps {
   public:
     int moveToTrash(const std::string& path) override;
+    int moveToTrashAt(const std::string& path, std::string& inTrash) override;
+    bool hasTrash() override;
+    int restoreFromTrash(const std::string& inTrash, const std::string& path) override;
 };
 
 }  // namespace tolvane

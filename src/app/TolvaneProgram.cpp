@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImageReader>
+#include <QLibraryInfo>
+#include <QLocale>
 
 #include "app/Widgets.h"
 
@@ -18,6 +20,22 @@ void TolvaneProgram::setUpApplication() {
     png.setAutoDetectImageFormat(false);
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.tolvane.tolvane"),
                                                  QIcon(QPixmap::fromImage(png.read()))));
+}
+
+void TolvaneProgram::loadTranslations() {
+    // Compiled into the program, so that a build that is not installed speaks the language too.
+    auto* own = new QTranslator(QCoreApplication::instance());
+    if (own->load(QLocale(), QStringLiteral("tolvane"), QStringLiteral("_"),
+                  QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(own);
+    auto* qtOwn = new QTranslator(QCoreApplication::instance());
+    if (qtOwn->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtOwn);
+}
+
+QString TolvaneProgram::version() {
+    return QStringLiteral(TOLVANE_VERSION);
 }
 
 TolvaneProgram::TolvaneProgram(const CaptureDeviceSource& devices)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <QTranslator>
 #include <memory>
 
 #include "app/MainWindow.h"
@@ -15,6 +17,9 @@ class TolvaneProgram {
     // Names the running QApplication for the desktop and gives it its style and icon (the
     // program's own resource, tolvane.qrc, where it is linked).
     static void setUpApplication();
+    // Loads the window's translation for the system's language, and Qt's own.
+    static void loadTranslations();
+    static QString version();
 
     // Over the desktop's file layer, with its trash.
     explicit TolvaneProgram(const CaptureDeviceSource& devices);

@@ -1,6 +1,7 @@
 #include "controller/Tolvane.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <utility>
 
@@ -480,6 +481,114 @@ std::optional<std::string> Tolvane::profileReplacedBy(const std::string& name) c
 Outcome Tolvane::removeFMLEProfile() {
     return profile::removeFMLEProfile(*fileOps_, fmleProfilePath_,
                                       form_.popupFMLEProfileNames.title());
+}
+
+void Tolvane::refreshFMLEProfiles() {
+    const std::optional<std::string> selected =
+        openProfileName_ ? openProfileName_ : form_.popupFMLEProfileNames.title();
+    fmleProfiles_ = collectFMLEProfiles();
+    PopUpList& names = form_.popupFMLEProfileNames;
+    const PopUpList::Batch fill(names);
+    names.removeAllItems();
+    if (fmleProfiles_) names.addItemsWithTitles(*fmleProfiles_);
+    markFirstItem(names);
+    // A profile removed on disk while open stays in the form and can be saved again.
+    if (selected && (openProfileName_ || names.itemWithTitle(*selected)))
+        names.selectOrKeepItemWithTitle(selected);
+}
+
+void Tolvane::closeFMLEProfile() {
+    currentFMLEProfile_.reset();
+    openProfileName_.reset();
+    openProfileBytes_.clear();
+    replacements_.clear();
+}
+
+bool Tolvane::openProfileChangedOnDisk() const {
+    if (!openProfileName_) return false;
+    const auto bytes =
+        readRegularFile(*fileOps_, profile::profilePath(fmleProfilePath_, *openProfileName_),
+                        profile::kMaxProfileBytes);
+    return !bytes || *bytes != openProfileBytes_;
+}
+
+tl::expected<void, Outcome> Tolvane::revertFMLEProfile() {
+    if (!openProfileName_) return tl::unexpected(Outcome{Outcome::Kind::nothingOpen, 0, {}, {}});
+    const std::string name = *openProfileName_;
+    return loadFMLEProfile(name);
+}
+
+bool Tolvane::hasTrash() const {
+    return fileOps_->hasTrash();
+}
+
+tl::expected<void, Outcome> Tolvane::restoreRemovedProfile(const Outcome& removed) {
+    if (removed.kind != Outcome::Kind::trashed || removed.detail.empty())
+        return tl::unexpected(Outcome{Outcome::Kind::missing, ENOENT, removed.path, {}});
+    if (fileOps_->restoreFromTrash(removed.detail, removed.path) != 0)
+        return tl::unexpected(Outcome::fromErrno(errno, removed.path));
+    const std::string name = importedProfileName(removed.path);
+    refreshFMLEProfiles();
+    form_.popupFMLEProfileNames.selectItemWithTitle(name);
+    return loadFMLEProfile(name);
+}
+
+std::string Tolvane::importedProfileName(const std::string& path) {
+    std::string name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
+    if (name.size() > 4 && name.ends_with(".xml")) name.resize(name.size() - 4);
+    return name;
+}
+
+bool Tolvane::isInProfileFolder(const std::string& path) const {
+    std::string file;
+    std::string folder;
+    if (fileOps_->realpath(path, file) != 0 || fileOps_->realpath(fmleProfilePath_, folder) != 0)
+        return false;
+    return file.size() > folder.size() + 1 && file.starts_with(folder) &&
+           file[folder.size()] == '/' && file.find('/', folder.size() + 1) == std::string::npos;
+}
+
+std::optional<std::string> Tolvane::existingProfile(const std::string& name) const {
+    if (!isAcceptableProfileName(name)) return std::nullopt;
+    const std::string file = profile::profileFileName(fmleProfiles_, name);
+    if (!exists(*fileOps_, profile::profilePath(fmleProfilePath_, file))) return std::nullopt;
+    return file;
+}
+
+tl::expected<std::string, Outcome> Tolvane::importFMLEProfile(const std::string& path) {
+    auto bytes = readRegularFile(*fileOps_, path, profile::kMaxProfileBytes);
+    if (!bytes) return tl::unexpected(std::move(bytes.error()));
+    // FMLE's own root element, so that no other XML file lands among the profiles.
+    const auto document = ProfileDocument::parse(*bytes);
+    if (!document ||
+        !profile::valueForXPath("/flashmedialiveencoder_profile", document->rootElement()))
+        return tl::unexpected(Outcome{Outcome::Kind::notAProfile, 0, path, {}});
+    const std::string typed = importedProfileName(path);
+    const std::string name = profile::profileFileName(fmleProfiles_, typed);
+    const std::string target = profile::profilePath(fmleProfilePath_, name);
+    // A hidden file would not be listed.
+    if (!isAcceptableProfileName(name) || name.starts_with('.'))
+        return tl::unexpected(Outcome{Outcome::Kind::refusedName, 0, target, {}});
+    if (Outcome written = replaceFile(*fileOps_, target, *bytes); !written.ok())
+        return tl::unexpected(std::move(written));
+    refreshFMLEProfiles();
+    form_.popupFMLEProfileNames.selectItemWithTitle(name);
+    if (auto loaded = loadFMLEProfile(name); !loaded) return tl::unexpected(loaded.error());
+    return name;
+}
+
+Outcome Tolvane::exportFMLEProfile(const std::string& path) {
+    if (!currentFMLEProfile_) return {Outcome::Kind::nothingOpen, 0, path, {}};
+    // A copy of the open profile takes the changes; the open one stays as loaded.
+    auto copy = ProfileDocument::parse(openProfileBytes_);
+    if (!copy) return {Outcome::Kind::notAProfile, 0, path, {}};
+    if (auto written =
+            profile::rebuildProfile(&*copy, profile::changedFields(form_, *this, baseline_));
+        !written)
+        return {written.error().matches > 1 ? Outcome::Kind::repeatedElement
+                                            : Outcome::Kind::noSuchElement,
+                0, path, written.error().path};
+    return replaceFile(*fileOps_, path, copy->serialize());
 }
 
 bool Tolvane::isAcceptableProfileName(const std::string& name) {

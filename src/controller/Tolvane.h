@@ -183,6 +183,34 @@ class Tolvane final : private PropertyHolder {
     std::optional<std::string> openProfileName() const {
         return openProfileName_;
     }
+    // Lists the folder again and shows it, keeping the selected name; the open profile stays
+    // selected, as a kept item, when its file went.
+    void refreshFMLEProfiles();
+    // No profile open any more, as after its file was removed; the form keeps what it shows.
+    void closeFMLEProfile();
+    // Whether the open profile's file now holds other bytes than it was loaded (or saved) with,
+    // or is gone.
+    bool openProfileChangedOnDisk() const;
+    // Loads the open profile again from its file, dropping the changes.
+    tl::expected<void, Outcome> revertFMLEProfile();
+    // Whether removing moves to a trash; without one it deletes for good.
+    bool hasTrash() const;
+    // Puts back a profile that removeFMLEProfile() moved to the trash (its outcome), lists and
+    // opens it.
+    tl::expected<void, Outcome> restoreRemovedProfile(const Outcome& removed);
+    // The profile name a file outside the folder is imported under: its file name less ".xml".
+    static std::string importedProfileName(const std::string& path);
+    // Whether the path names a file in the profile folder (symlinks followed).
+    bool isInProfileFolder(const std::string& path) const;
+    // The listed name of an existing profile (the open one included) a file under this name
+    // would replace.
+    std::optional<std::string> existingProfile(const std::string& name) const;
+    // Copies a profile file into the folder under importedProfileName(), replacing any file
+    // there, then lists, selects and opens it. Refused: a file that is no FMLE profile
+    // (notAProfile) or a name that cannot be saved under.
+    tl::expected<std::string, Outcome> importFMLEProfile(const std::string& path);
+    // Writes the open profile, with its changes, to any path; the open profile stays as it is.
+    Outcome exportFMLEProfile(const std::string& path);
     // Whether fmleSaveProfile() would write under this name: not empty, no "/" or NUL, not "."
     // or "..".
     static bool isAcceptableProfileName(const std::string& name);

@@ -165,4 +165,23 @@ int FileOps::moveToTrash(const std::string&) {
     return -1;
 }
 
+int FileOps::moveToTrashAt(const std::string& path, std::string& inTrash) {
+    inTrash.clear();
+    return moveToTrash(path);
+}
+
+bool FileOps::hasTrash() {
+    return false;
+}
+
+int FileOps::restoreFromTrash(const std::string& inTrash, const std::string& path) {
+    // rename() would replace a profile saved under that name meanwhile.
+    struct stat info {};
+    if (lstat(path, &info) == 0) {
+        errno = EEXIST;
+        return -1;
+    }
+    return rename(inTrash, path);
+}
+
 }  // namespace tolvane

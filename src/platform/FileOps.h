@@ -64,6 +64,13 @@ class FileOps {
     // Moves a file to the desktop's trash. -1 with ENOTSUP where there is no trash (the core has
     // none; the window supplies one), with another errno where moving it there failed.
     virtual int moveToTrash(const std::string& path);
+    // The same, telling where in the trash the file went (empty where the trash does not say),
+    // so that it can be put back.
+    virtual int moveToTrashAt(const std::string& path, std::string& inTrash);
+    // Whether moveToTrash() has a trash to move to; without one, removing deletes for good.
+    virtual bool hasTrash();
+    // Puts a file moved to the trash back at its path; EEXIST where something is there now.
+    virtual int restoreFromTrash(const std::string& inTrash, const std::string& path);
 };
 
 }  // namespace tolvane

@@ -520,7 +520,12 @@ Outcome removeFile(FileOps& ops, const std::string& path) {
     struct stat info {};
     if (ops.lstat(path, &info) != 0) return Outcome::fromErrno(errno, path);
     if (S_ISDIR(info.st_mode)) return outcomeOf(Outcome::Kind::notAFile, path, EISDIR);
-    if (ops.moveToTrash(path) == 0) return outcomeOf(Outcome::Kind::trashed, path);
+    std::string inTrash;
+    if (ops.moveToTrashAt(path, inTrash) == 0) {
+        Outcome trashed = outcomeOf(Outcome::Kind::trashed, path);
+        trashed.detail = std::move(inTrash);
+        return trashed;
+    }
     // Deleted only where there is no trash at all; a trash that failed keeps the file.
     if (errno != ENOTSUP) return outcomeOf(Outcome::Kind::trashFailed, path, errno);
     if (ops.unlink(path) != 0) return Outcome::fromErrno(errno, path);

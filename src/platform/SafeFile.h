@@ -56,7 +56,8 @@ bool isRegularFile(FileOps& ops, const std::string& folder, const FolderEntry& e
 
 // Moves a file to the trash where the FileOps has one (trashed), deletes it where there is no
 // trash (deleted), and keeps it where moving it to the trash failed (trashFailed, with the
-// errno). A symlink is removed itself, a folder is refused (notAFile).
+// errno). Trashed, the detail holds where in the trash it went, where the trash says. A symlink is
+// removed itself, a folder is refused (notAFile).
 [[nodiscard]] Outcome removeFile(FileOps& ops, const std::string& path);
 
 // Removes the temporary files that saves killed midway left among a folder's listed entries:

@@ -71,6 +71,15 @@ class FieldsTest : public QObject {
         return tolvane::testing::readFile(home->path() / (kFolder + name + ".xml"));
     }
 
+    void start() {
+        program = std::make_unique<tolvane::TolvaneProgram>(devices, fileOps);
+        // Edits here are left behind when another profile opens; a copy replaces one.
+        window().actions().setAsk([](const tolvane::Actions::Question& question) {
+            return question.buttons & QMessageBox::Discard ? QMessageBox::Discard
+                                                           : QMessageBox::Yes;
+        });
+    }
+
   private slots:
     void init() {
         home.emplace();
@@ -86,7 +95,7 @@ class FieldsTest : public QObject {
         home->write(kFolder + "Four.xml", four);
         home->write("Library/Preferences/com.allocinit.CamTwist.plist",
                     fixture("camtwist.xml.plist"));
-        program = std::make_unique<tolvane::TolvaneProgram>(devices, fileOps);
+        start();
     }
     void cleanup() { program.reset(), home.reset(); }
 
@@ -153,7 +162,7 @@ class FieldsTest : public QObject {
              "<datarate>2500;900;</datarate>"},
         };
         for (const Case& c : cases) {
-            program = std::make_unique<tolvane::TolvaneProgram>(devices, fileOps);
+            start();
             QString expected = original;
             if (QString(c.field).endsWith('2')) {
                 QTest::mouseClick(find("buttonAddStream"), Qt::LeftButton);

@@ -3,11 +3,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
@@ -61,11 +63,19 @@ class MainWindowTest : public QObject {
             home->write(kPrefs, fixture("camtwist.xml.plist"));
         }
         program = std::make_unique<tolvane::TolvaneProgram>(devices, fileOps);
+        // Questions are answered from `answers` (Discard when none is left), and kept in `asked`.
+        asked.clear();
+        answers.clear();
+        actions().setAsk([this](const tolvane::Actions::Question& question) {
+            asked.append(question.text);
+            return answers.isEmpty() ? QMessageBox::Discard : answers.takeFirst();
+        });
         // Keys reach shortcuts, and completion runs, only in the active window.
         window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
     }
     tolvane::MainWindow& window() { return program->window(); }
+    tolvane::Actions& actions() { return window().actions(); }
     template <typename W = QWidget>
     W* find(const char* name) {
         if (auto* widget = window().findChild<W*>(QLatin1String(name))) return widget;
@@ -97,15 +107,17 @@ class MainWindowTest : public QObject {
     tolvane::FixedCaptureDevices devices{{"Built-in Microphone"}, {"CamTwist"}};
     LockedFileOps fileOps;
     std::unique_ptr<tolvane::TolvaneProgram> program;
+    QStringList asked;
+    QList<QMessageBox::StandardButton> answers;
 
   private slots:
     void init() { start(); }
     void cleanup() { program.reset(), home.reset(); }
 
     void showsTheProfileAndMarksValuesKeptFromIt() {
-        QCOMPARE(window().windowTitle(), shown("popupFMLEProfileNames") + " — Tolvane");
+        QCOMPARE(window().windowTitle(), shown("popupFMLEProfileNames") + "[*] — Tolvane");
         pick("popupFMLEProfileNames", "Talk");
-        QCOMPARE(window().windowTitle(), "Talk — Tolvane");
+        QCOMPARE(window().windowTitle(), "Talk[*] — Tolvane");
         QCOMPARE(find<QLabel>("labelFMLEAudioInputVolume")->text(), "-5 %");
         QCOMPARE(shown("popupFMLEVideoInputDeviceName"), "FaceTime HD Camera (not connected)");
         QVERIFY(box("popupFMLEVideoInputDeviceName")->toolTip().contains("Kept from the profile"));
@@ -180,19 +192,36 @@ class MainWindowTest : public QObject {
         program->controller().setInputVolume(10);  // a value its profile has no element for
         saveAs("Copy");
         QCOMPARE(said(), "Not saved: the profile has no capture/audio/input_volume element");
-        // Into the desktop's trash, making its folder the first time.
+        // Into the desktop's trash, making its folder the first time, without a question; the
+        // next profile opens, and Undo puts the file back, listed and open.
         QVERIFY(!fs::exists(home->path() / "data"));
-        for (const QString name : {"Talk", "Studio"}) {
-            pick("popupFMLEProfileNames", name);
+        pick("popupFMLEProfileNames", "Studio");
+        asked.clear();
+        click("buttonRemoveFMLEProfile");
+        QCOMPARE(said(), "Removed “Studio” (moved to the trash)");
+        QVERIFY(fs::exists(home->path() / "data/Trash/files/Studio.xml"));
+        QCOMPARE(box("popupFMLEProfileNames")->findText("Studio"), -1);
+        QCOMPARE(shown("popupFMLEProfileNames"), "Talk");
+        QCOMPARE(window().windowTitle(), "Talk[*] — Tolvane");
+        click("buttonUndoRemove");
+        QCOMPARE(said(), "Put back “Studio”");
+        QVERIFY(fs::exists(home->profileFolder() / "Studio.xml"));
+        QVERIFY(!fs::exists(home->path() / "data/Trash/info/Studio.xml.trashinfo"));
+        QCOMPARE(shown("popupFMLEProfileNames"), "Studio");
+        QVERIFY(asked.isEmpty());
+        // Without a trash, only after a question, and Cancel keeps the file.
+        fs::remove_all(home->path() / "data");
+        home->write("data", "a file where the trash's folder would be");
+        answers = {QMessageBox::Cancel, QMessageBox::Yes};
+        for (const char* kept : {"Studio.xml", ""}) {
             click("buttonRemoveFMLEProfile");
-            QCOMPARE(said(), "Removed “" + name + "” (moved to the trash)");
-            QVERIFY(fs::exists(home->path() / "data/Trash/files" / (name.toStdString() + ".xml")));
+            QCOMPARE(asked.takeFirst(),
+                     "Delete “Studio” for good?\n\nThere is no trash here to "
+                     "take it back from.");
+            QCOMPARE(fs::exists(home->profileFolder() / "Studio.xml"), *kept != 0);
         }
-        pick("popupFMLEProfileNames", "Talk");
-        QCOMPARE(said(),
-                 "Not opened: “Talk.xml” no longer exists; the form keeps the values "
-                 "shown before");
-        QCOMPARE(window().windowTitle(), "Tolvane");
+        QCOMPARE(said(), "Removed “Studio” (deleted)");
+        QVERIFY(find("buttonUndoRemove")->isHidden());
         click("buttonCamTwistSaveConfig");
         QVERIFY(said().startsWith("Saved CamTwist's settings"));
     }
@@ -220,8 +249,9 @@ class MainWindowTest : public QObject {
         }
         pick("popupFMLEProfileNames", "Studio");
         QTest::keyClicks(find("txtfldNewProfileName"), "Keys");
-        QTest::keySequence(&window(), QKeySequence::Save);  // Ctrl+S, here to a name not listed
-        QCOMPARE(said(), "Saved “Keys” (Keys.xml); the profile list shows it from the next start");
+        QTest::keySequence(&window(), QKeySequence::Save);  // Ctrl+S: the open profile's name
+        QCOMPARE(said(), "Saved “Studio” (Studio.xml)");
+        QVERIFY(!fs::exists(home->profileFolder() / "Keys.xml"));
     }
 
     void customSizeSwitchesBetweenTheListAndTheFields() {
@@ -249,6 +279,134 @@ class MainWindowTest : public QObject {
         }
     }
 
+    void unsavedChangesAreMarkedAndNeverDroppedUnasked() {
+        pick("popupFMLEProfileNames", "Studio");
+        QVERIFY(!window().isWindowModified());
+        // A rule's replacement is said, and is a change like the user's own.
+        pick("popupFMLEAudioSamplerate", "48000");
+        pick("popupFMLEVideoOutputFormat", "VP6");
+        QVERIFY2(said().contains("Sample rate 48000 → 44100: MP3 has no 48000 Hz"),
+                 qPrintable(said()));
+        QVERIFY(window().isWindowModified());
+        QVERIFY(find<QLabel>("statusChanges")->text().endsWith("unsaved changes"));
+        for (QAction* menu : window().menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                if (item->text() == "&Changes") item->trigger();
+        auto* changes = find<QTreeWidget>("changesList");
+        const auto rows = changes->findItems("Audio format", Qt::MatchExactly);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0]->text(3), "VP6 offers no AAC");
+        QCOMPARE(changes->findItems("Video format", Qt::MatchExactly)[0]->text(3), "Your change");
+
+        // Cancel keeps the profile and its changes; Save writes them, then the pick goes on.
+        const std::string before = tolvane::testing::readFile(home->profileFolder() / "Studio.xml");
+        answers = {QMessageBox::Cancel, QMessageBox::Save};
+        pick("popupFMLEProfileNames", "Talk");
+        QCOMPARE(asked.takeFirst(), "Save the changes to “Studio”?");
+        QCOMPARE(shown("popupFMLEProfileNames"), "Studio");
+        QVERIFY(window().isWindowModified());
+        QCOMPARE(tolvane::testing::readFile(home->profileFolder() / "Studio.xml"), before);
+        pick("popupFMLEProfileNames", "Talk");
+        asked.clear();
+        QVERIFY(tolvane::testing::readFile(home->profileFolder() / "Studio.xml") != before);
+        QCOMPARE(window().windowTitle(), "Talk[*] — Tolvane");
+        QCOMPARE(changes->topLevelItemCount(), 0);
+
+        // Closing asks too, CamTwist's changes included; Discard drops them.
+        pick("popupFMLEAudioSamplerate", "11025");
+        find<QCheckBox>("chkboxCamTwistCustomVideoSize")->click();
+        answers = {QMessageBox::Discard, QMessageBox::Cancel};
+        QVERIFY(!window().close());
+        QCOMPARE(asked, QStringList({"Save the changes to “Talk”?",
+                                     "Save the changes to CamTwist's settings?"}));
+        QVERIFY(window().isVisible());
+        QVERIFY(window().close());
+        QVERIFY(tolvane::testing::readFile(home->profileFolder() / "Talk.xml") ==
+                fixture("vp6-utf8.xml"));
+    }
+
+    void savingOntoAnotherProfileAsksFirstAndTheListFollowsTheFolder() {
+        pick("popupFMLEProfileNames", "Studio");
+        QTest::keySequence(&window(), QKeySequence("Ctrl+Shift+S"));
+        QCOMPARE(QApplication::focusWidget(), find("txtfldNewProfileName"));
+        QCOMPARE(find<QLineEdit>("txtfldNewProfileName")->selectedText(), "Studio");
+        const std::string talk = tolvane::testing::readFile(home->profileFolder() / "Talk.xml");
+        answers = {QMessageBox::Cancel, QMessageBox::Yes};
+        saveAs("Talk");
+        QCOMPARE(asked.takeFirst(),
+                 "Replace “Talk”?\n\nA profile named “Talk” exists. Saving "
+                 "replaces it with these settings.");
+        QCOMPARE(tolvane::testing::readFile(home->profileFolder() / "Talk.xml"), talk);
+        saveAs("Talk");
+        asked.removeFirst();
+        QCOMPARE(said(), "Saved “Talk” (Talk.xml)");
+        QCOMPARE(shown("popupFMLEProfileNames"), "Talk");
+        saveAs("Fresh");  // a new name is listed and selected at once
+        QCOMPARE(shown("popupFMLEProfileNames"), "Fresh");
+        QVERIFY(asked.isEmpty());
+
+        // Another program adds one, changes the open one, removes it.
+        home->write(kFolder + "Outside.xml", fixture("vp6-utf8.xml"));
+        QTRY_VERIFY(box("popupFMLEProfileNames")->findText("Outside") >= 0);
+        QCOMPARE(shown("popupFMLEProfileNames"), "Fresh");
+        home->write(kFolder + "Fresh.xml", fixture("vp6-utf8.xml"));
+        QTRY_VERIFY(find("diskBar")->isVisible());
+        QVERIFY(find<QLabel>("diskText")->text().startsWith("Changed on disk: “Fresh”"));
+        QTest::mouseClick(find("buttonReload"), Qt::LeftButton);
+        QCOMPARE(shown("popupFMLEAudioOutputFormat"), "Nellymoser");
+        fs::remove(home->profileFolder() / "Fresh.xml");
+        QTRY_VERIFY(find<QLabel>("diskText")->text().contains("was removed on disk"));
+        QCOMPARE(shown("popupFMLEProfileNames"), "Fresh (removed on disk)");  // saved again
+        QTest::keySequence(&window(), QKeySequence::Save);
+        QVERIFY(fs::exists(home->profileFolder() / "Fresh.xml"));
+
+        // Values changed here and there: the user picks whose text each keeps.
+        std::vector<tolvane::Conflict> met;
+        actions().setResolve([&met](const std::vector<tolvane::Conflict>& conflicts) {
+            met = conflicts;
+            return tolvane::Resolutions{{conflicts[0].id, tolvane::Keep::theirs}};
+        });
+        pick("popupFMLEAudioSamplerate", "11025");
+        std::string theirs = tolvane::testing::readFile(home->profileFolder() / "Fresh.xml");
+        theirs.replace(theirs.find("22050"), 5, "44100");
+        home->write(kFolder + "Fresh.xml", theirs);
+        QTest::keySequence(&window(), QKeySequence::Save);
+        QCOMPARE(met.size(), std::size_t{1});
+        QVERIFY(said().startsWith("Saved “Fresh”"));
+        QCOMPARE(shown("popupFMLEAudioSamplerate"), "44100");
+    }
+
+    void importTakesProfilesOnlyAndExportWritesTheChanges() {
+        home->write("Downloads/page.xml", "<html><body/></html>");
+        home->write("Downloads/broken.xml", "<flashmedialiveencoder_profile>");
+        home->write("Downloads/Guest.xml", fixture("vp6-utf8.xml"));
+        home->write("Downloads/Talk.xml", fixture("h264-utf16.xml"));
+        const auto path = [this](const char* name) {
+            return QString::fromStdString((home->path() / "Downloads" / name).string());
+        };
+        for (const char* refused : {"page.xml", "broken.xml"}) {
+            actions().importProfile(path(refused));
+            QCOMPARE(said(), QString("Not imported: “%1” is not an FMLE profile").arg(refused));
+            QVERIFY(!fs::exists(home->profileFolder() / refused));
+        }
+        actions().openProfileFile(path("Guest.xml"));
+        QCOMPARE(said(), "Imported “Guest” from ~/Downloads/Guest.xml");
+        QCOMPARE(shown("popupFMLEProfileNames"), "Guest");
+        QCOMPARE(window().windowTitle(), "Guest[*] — Tolvane");
+        answers = {QMessageBox::Cancel};
+        actions().importProfile(path("Talk.xml"));
+        QVERIFY(asked.takeFirst().startsWith("Replace “Talk”?"));
+        QCOMPARE(tolvane::testing::readFile(home->profileFolder() / "Talk.xml"),
+                 fixture("vp6-utf8.xml"));
+
+        pick("popupFMLEAudioSamplerate", "11025");
+        actions().exportProfile(path("out.xml"));
+        QCOMPARE(said(), "Exported the profile to ~/Downloads/out.xml");
+        QVERIFY(tolvane::testing::readFile(home->path() / "Downloads/out.xml")
+                    .find("<sample_rate>11025</sample_rate>") != std::string::npos);
+        QVERIFY(window().isWindowModified());  // exporting saves nothing in the folder
+    }
+
     void startsWithoutFilesSaysWhyAndEveryButtonIsHarmless() {
         start(Home::unreadable);
         QCOMPARE(said(),
@@ -263,7 +421,9 @@ class MainWindowTest : public QObject {
                  "Flash Media Live Encoder 3.2");
 
         start(Home::nothing);
-        QCOMPARE(window().windowTitle(), "Tolvane");
+        QCOMPARE(window().windowTitle(), "Tolvane[*]");
+        QVERIFY(!find("popupFMLEAudioOutputFormat")->isEnabled());
+        QVERIFY(find("noticeNoProfile")->isHidden());  // the folder's notice says why
         QVERIFY(!find("buttonRemoveFMLEProfile")->isEnabled());
         QCOMPARE(said("noticeProfiles"),
                  "No FMLE profiles: ~/Library/Application Support/Adobe/"
@@ -271,9 +431,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(said("noticeCamTwist"),
                  "No CamTwist settings: ~/Library/Preferences/"
                  "com.allocinit.CamTwist.plist does not exist");
+        QVERIFY(!find("buttonCamTwistSaveConfig")->isEnabled());
         for (auto* button : window().findChildren<QPushButton*>())
             button->click();
-        QVERIFY(said().contains("CamTwist's settings file"));
         for (auto* widget : window().findChildren<QWidget*>())
             if (widget->focusPolicy() != Qt::NoFocus && !widget->objectName().isEmpty())
                 QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
