@@ -148,8 +148,10 @@ void MainWindow::showOpenState() {
     const Tolvane& controller = binder_.controller();
     const bool open = controller.currentFMLEProfile() != nullptr;
     // The sections that show a profile's values; CamTwist's and the list's stay.
-    for (auto* section : content_->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<CamTwistSection*>(section)) section->setEnabled(open);
+    for (auto* section : content_->findChildren<QGroupBox*>())
+        if (!qobject_cast<CamTwistSection*>(section) &&
+            !qobject_cast<CamTwistSection*>(section->parentWidget()))
+            section->setEnabled(open);
     for (const char* name :
          {"txtfldNewProfileName", "popupFMLEVideoInputDeviceName", "popupFMLEAudioInputDevice"})
         if (auto* widget = content_->findChild<QWidget*>(QLatin1String(name)))
