@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "platform/SafeFile.h"
 
@@ -43,6 +44,15 @@ std::optional<std::string> nfc(std::string_view text) {
     std::string out;
     if (!appendMapped(out, text, UTF8PROC_STABLE | UTF8PROC_COMPOSE)) return std::nullopt;
     return out;
+}
+
+// Eight bytes of a key from `from` on, as a number that orders as the bytes do; zeros past its
+// end, which order as the end (no key holds a NUL).
+std::uint64_t bigEndianWord(std::string_view key, std::size_t from) {
+    std::uint64_t word = 0;
+    for (std::size_t i = from; i < from + 8; ++i)
+        word = (word << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0U);
+    return word;
 }
 
 // Appends what a name sorts by (see sortKeyOf).
@@ -88,9 +98,13 @@ std::optional<std::vector<std::string>> catalogueOf(FileOps& ops, const std::str
         return std::string_view(file).substr(0, file.size() - kExtension.size());
     };
     // Each key built once, into one buffer, and sorted as its place there with its entry's index:
-    // a long folder's names are neither copied nor allocated one by one.
+    // a long folder's names are neither copied nor allocated one by one. The key's first 16 bytes
+    // ride along, so that most comparisons need not look into the buffer.
     struct Keyed {
-        std::size_t at, size, entry;
+        std::array<std::uint64_t, 2> head;
+        std::size_t at;
+        std::uint32_t size,
+            entry;  // keys of some hundred bytes, folders of fewer than 2^32 entries
     };
     std::vector<Keyed> keyed;
     keyed.reserve(entries.size());
@@ -107,14 +121,24 @@ std::optional<std::vector<std::string>> catalogueOf(FileOps& ops, const std::str
             continue;
         const std::size_t at = keys.size();
         appendSortKey(keys, nameOf(i));
-        keyed.push_back({at, keys.size() - at, i});
+        const std::string_view key = std::string_view(keys).substr(at);
+        keyed.push_back({{bigEndianWord(key, 0), bigEndianWord(key, 8)},
+                         at,
+                         static_cast<std::uint32_t>(key.size()),
+                         static_cast<std::uint32_t>(i)});
     }
     if (keyed.empty()) return std::nullopt;
     const std::string_view all = keys;
+    const auto rest = [all](const Keyed& k) {
+        const std::size_t head = std::min<std::size_t>(k.size, 16);
+        return all.substr(k.at + head, k.size - head);
+    };
     // Names equal but for case (on a case-sensitive disk) keep one order too.
     std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        if (const int order = all.substr(a.at, a.size).compare(all.substr(b.at, b.size)))
-            return order < 0;
+        // Word by word: std::array's own comparison calls memcmp.
+        if (a.head[0] != b.head[0]) return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
+        if (const int order = rest(a).compare(rest(b))) return order < 0;
         return nameOf(a.entry) < nameOf(b.entry);
     });
     std::vector<std::string> names;
