@@ -103,8 +103,8 @@ std::optional<std::vector<std::string>> catalogueOf(FileOps& ops, const std::str
     struct Keyed {
         std::array<std::uint64_t, 2> head;
         std::size_t at;
-        std::uint32_t size,
-            entry;  // keys of some hundred bytes, folders of fewer than 2^32 entries
+        // Keys of some hundred bytes; folders of fewer than 2^32 entries.
+        std::uint32_t size, entry;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(entries.size());
