@@ -63,9 +63,9 @@ void BM_ListSweepCatalogue(benchmark::State& state) {
     const std::string folder = homeWith(static_cast<int>(state.range(0))).folder.string();
     tolvane::FileOps ops;
     for (auto _ : state) {
-        const auto entries = tolvane::listFolder(ops, folder);
+        auto entries = tolvane::listFolder(ops, folder);
         tolvane::removeStaleTemporaries(ops, folder, *entries);
-        benchmark::DoNotOptimize(tolvane::profile::catalogueOf(ops, folder, *entries));
+        benchmark::DoNotOptimize(tolvane::profile::catalogueOf(ops, folder, std::move(*entries)));
     }
 }
 BENCHMARK(BM_ListSweepCatalogue)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

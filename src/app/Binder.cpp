@@ -75,7 +75,8 @@ ChoiceBox* Binder::popUp(PopUpList& list, const char* name, const QString& descr
         if (box->currentIndex() != list.indexOfSelectedItem())
             box->setCurrentIndex(list.indexOfSelectedItem());
         const QVariant tip = box->currentData(Qt::ToolTipRole);
-        box->setToolTip(tip.isValid() ? tip.toString() : description);
+        const QString shown = tip.isValid() ? tip.toString() : description;
+        if (box->toolTip() != shown) box->setToolTip(shown);
     });
     act(box, &QComboBox::activated, [this, shown, pick = std::move(pick)](int index) {
         pick(index);

@@ -62,19 +62,18 @@ EncoderPanel::EncoderPanel(const WindowParts& parts) : QGroupBox(tr("Codec optio
             ++row;
         }
         grid->setColumnStretch(2, 1);
+        grid->setRowStretch(row, 1);  // the shorter group's rows at the top, as the longer's
         return holder;
     };
-    auto* h264 = options("groupH264Options", true);
-    auto* vp6 = options("groupVP6Options", false);
-    binder.view({}, {Property::h264Selected}, [&controller, h264, vp6] {
-        // Hidden first: showing a widget lays out its window, which would find both shown.
-        (controller.h264Selected() ? vp6 : h264)->hide();
-        (controller.h264Selected() ? h264 : vp6)->show();
-    });
+    // One place for both groups, as tall as the taller: switching codecs changes no size.
+    auto* codecs = new OneOf;
+    codecs->add(options("groupH264Options", true));
+    codecs->add(options("groupVP6Options", false));
+    binder.view({}, {Property::h264Selected},
+                [&controller, codecs] { codecs->setCurrent(controller.h264Selected() ? 0 : 1); });
 
     auto* layout = new QVBoxLayout;
-    layout->addWidget(h264);
-    layout->addWidget(vp6);
+    layout->addWidget(codecs);
     layout->addWidget(binder.flag(Property::preserveAspect, "chkboxPreserveAspect",
                                   tr("Preserve aspect ratio"),
                                   tr("Keep the picture's aspect ratio when it is scaled")));

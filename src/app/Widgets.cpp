@@ -1,5 +1,6 @@
 #include "app/Widgets.h"
 
+#include <QEvent>
 #include <QIconEngine>
 #include <QListView>
 #include <QStyleOptionComboBox>
@@ -17,6 +18,7 @@ ElidedLabel::ElidedLabel(Qt::TextElideMode mode, QWidget* parent) : QLabel(paren
 }
 
 void ElidedLabel::setFullText(const QString& text) {
+    if (text == text_) return;
     text_ = text;
     setAccessibleName(text);
     updateGeometry();
@@ -42,14 +44,12 @@ void ElidedLabel::elide() {
     if (shown != text()) setText(shown);
 }
 
-int hintCount = 0;
 void SteadyBox::showEvent(QShowEvent* event) {
     // QComboBox's own only drops the size hint.
     QWidget::showEvent(event);  // NOLINT(bugprone-parent-virtual-call)
 }
 
 QSize ChoiceBox::sizeHint() const {
-    ++hintCount;
     const QFontMetrics metrics = fontMetrics();
     const QSize contents(minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')) +
                              iconSize().width() + 4,
@@ -66,19 +66,28 @@ QSize ChoiceBox::minimumSizeHint() const {
 void ChoiceBox::setItems(ListModel* items) {
     items_ = items;
     setModel(items);
-    connect(items, &QAbstractItemModel::modelReset, this, &ChoiceBox::hideRows);
+    // A reset shows every row of the menu again.
+    connect(items, &QAbstractItemModel::modelReset, this, [this] {
+        hiddenRows_.clear();
+        rowsHidden_ = false;
+        hideRows();
+    });
     connect(items, &QAbstractItemModel::dataChanged, this, &ChoiceBox::hideRows);
     hideRows();
 }
 
 void ChoiceBox::hideRows() {
     if (!items_ || !(items_->mayHide() || rowsHidden_)) return;
-    // QComboBox's own view.
+    // QComboBox's own view, which makes a persistent index for each row it is asked about.
     auto* menu = static_cast<QListView*>(view());
+    hiddenRows_.resize(static_cast<std::size_t>(count()), false);
     rowsHidden_ = false;
     for (int row = 0; row < count(); ++row) {
         const bool hidden = !(items_->flags(items_->index(row)) & Qt::ItemIsEnabled);
-        if (menu->isRowHidden(row) != hidden) menu->setRowHidden(row, hidden);
+        if (hiddenRows_[static_cast<std::size_t>(row)] != hidden) {
+            menu->setRowHidden(row, hidden);
+            hiddenRows_[static_cast<std::size_t>(row)] = hidden;
+        }
         rowsHidden_ = rowsHidden_ || hidden;
     }
 }
@@ -171,6 +180,60 @@ QIcon LazyIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* optio
         return QProxyStyle::standardIcon(icon, option, widget);
     const QStyle* base = baseStyle();
     return QIcon(new LazyIconEngine([base, icon] { return base->standardIcon(icon); }));
+}
+
+OneOf::OneOf(QWidget* parent) : QWidget(parent) {}
+
+void OneOf::add(QWidget* widget) {
+    widget->setParent(this);
+    widget->setGeometry(rect());
+    widget->setVisible(widgets_.empty());
+    widgets_.push_back(widget);
+    hint_ = sizeHint();
+    minimum_ = minimumSizeHint();
+    updateGeometry();
+}
+
+void OneOf::setCurrent(int index) {
+    for (int i = 0; i < static_cast<int>(widgets_.size()); ++i)
+        if (i != index) widgets_[static_cast<std::size_t>(i)]->hide();
+    if (index >= 0 && index < static_cast<int>(widgets_.size()))
+        widgets_[static_cast<std::size_t>(index)]->show();
+}
+
+QSize OneOf::sizeHint() const {
+    QSize size(0, 0);
+    for (const QWidget* widget : widgets_)
+        size = size.expandedTo(widget->sizeHint());
+    return size;
+}
+
+QSize OneOf::minimumSizeHint() const {
+    QSize size(0, 0);
+    for (const QWidget* widget : widgets_)
+        size = size.expandedTo(widget->minimumSizeHint());
+    return size;
+}
+
+bool OneOf::event(QEvent* event) {
+    // A widget's size hint changed, or one was shown or hidden: only a new size concerns the
+    // window.
+    if (event->type() == QEvent::LayoutRequest) {
+        const QSize hint = sizeHint();
+        const QSize minimum = minimumSizeHint();
+        if (hint != hint_ || minimum != minimum_) {
+            hint_ = hint;
+            minimum_ = minimum;
+            updateGeometry();
+        }
+    }
+    return QWidget::event(event);
+}
+
+void OneOf::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    for (QWidget* widget : widgets_)
+        widget->setGeometry(rect());
 }
 
 Columns::Columns(QWidget* parent)

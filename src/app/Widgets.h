@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QProxyStyle>
+#include <vector>
 
 namespace tolvane {
 
@@ -64,6 +65,29 @@ class Columns : public QWidget {
     QBoxLayout* layout_;
 };
 
+// Widgets in one place, one of them shown, the place as large as the largest. It has no layout:
+// showing another widget lays out that widget alone, where a layout's parent would lay out the
+// whole window at once (QWidget::show activates every layout above it).
+class OneOf : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit OneOf(QWidget* parent = nullptr);
+    void add(QWidget* widget);
+    // Hides the others first, so that no two are ever shown together.
+    void setCurrent(int index);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    std::vector<QWidget*> widgets_;
+    QSize hint_, minimum_;  // as the window's layout last took them
+};
+
 class ListModel;
 
 // A pop-up list over a ListModel that cuts its shown text with "…" to its width, keeping whole
@@ -93,7 +117,8 @@ class ChoiceBox : public SteadyBox {
     void hideRows();
 
     ListModel* items_ = nullptr;
-    bool rowsHidden_ = false;  // whether the menu leaves out an item
+    bool rowsHidden_ = false;       // whether the menu leaves out an item
+    std::vector<bool> hiddenRows_;  // which rows it leaves out
 };
 
 // The application's style, but for the menu bar's extension icon, which is made only if it is

@@ -370,13 +370,13 @@ std::optional<std::vector<std::string>> Tolvane::collectFMLEProfiles() {
     fmleProfilePath_ = locations_.profileFolder;
     profileFolderFailure_.reset();
     // One listing serves both: what a save killed midway left behind is no profile.
-    const auto entries = listFolder(*fileOps_, fmleProfilePath_);
+    auto entries = listFolder(*fileOps_, fmleProfilePath_);
     if (!entries) {
         profileFolderFailure_ = entries.error();
         return std::nullopt;
     }
     removeStaleTemporaries(*fileOps_, fmleProfilePath_, *entries);
-    return profile::catalogueOf(*fileOps_, fmleProfilePath_, *entries);
+    return profile::catalogueOf(*fileOps_, fmleProfilePath_, std::move(*entries));
 }
 
 tl::expected<void, Outcome> Tolvane::fmleProfileSelected(const PopUpList& sender) {

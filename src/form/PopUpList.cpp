@@ -1,6 +1,8 @@
 #include "form/PopUpList.h"
 
-#include <unordered_set>
+#include <functional>
+#include <unordered_map>
+#include <utility>
 
 namespace tolvane {
 
@@ -19,17 +21,53 @@ void PopUpList::changed() {
 
 void PopUpList::removeAllItems() {
     items_.clear();
-    indexByTitle_.clear();
+    slots_.clear();
+    indexed_ = 0;
     selected_ = -1;
     ++revision_;
     changed();
 }
 
+std::size_t PopUpList::slotOf(std::string_view title) const {
+    // Never full: at most half the slots hold an entry.
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = std::hash<std::string_view>{}(title)&mask;; at = (at + 1) & mask) {
+        const std::uint32_t held = slots_[at];
+        if (held == 0 || items_[held - 1].title_ == title) return at;
+    }
+}
+
+void PopUpList::resizeIndex(std::size_t items) {
+    std::size_t size = 16;
+    while (size < 2 * (items + 1))
+        size *= 2;
+    std::vector<std::uint32_t> old = std::exchange(slots_, std::vector<std::uint32_t>(size, 0));
+    for (const std::uint32_t held : old)
+        if (held != 0) slots_[slotOf(items_[held - 1].title_)] = held;
+}
+
+std::uint32_t& PopUpList::entry(std::string_view title) {
+    if (2 * (indexed_ + 1) > slots_.size()) resizeIndex(indexed_ + 1);
+    std::uint32_t& held = slots_[slotOf(title)];
+    if (held == 0) ++indexed_;
+    return held;
+}
+
+void PopUpList::reindex() {
+    slots_.clear();
+    indexed_ = 0;
+    resizeIndex(items_.size());
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (!items_[i].kept_) entry(items_[i].title_) = static_cast<std::uint32_t>(i + 1);
+    // A real item's title stays its own; of kept items with one title, the last answers.
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        if (!items_[i].kept_) continue;
+        std::uint32_t& held = entry(items_[i].title_);
+        if (held == 0 || items_[held - 1].kept_) held = static_cast<std::uint32_t>(i + 1);
+    }
+}
+
 void PopUpList::removeIndex(std::size_t index) {
-    // A kept item that shares a real item's title is not the one the title names.
-    if (const auto it = indexByTitle_.find(items_[index].title_);
-        it != indexByTitle_.end() && it->second == index)
-        indexByTitle_.erase(it);
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(index));
     const int removed = static_cast<int>(index);
     if (selected_ == removed) {
@@ -37,30 +75,16 @@ void PopUpList::removeIndex(std::size_t index) {
     } else if (selected_ > removed) {
         --selected_;
     }
-    reindexFrom(index);
-}
-
-void PopUpList::reindexFrom(std::size_t index) {
-    for (std::size_t i = index; i < items_.size(); ++i)
-        if (!items_[i].kept_) indexByTitle_[items_[i].title_] = i;
-    // Kept items after the real ones, so that a real item's title stays its own.
-    for (std::size_t i = index; i < items_.size(); ++i) {
-        if (!items_[i].kept_) continue;
-        const auto [it, added] = indexByTitle_.try_emplace(items_[i].title_, i);
-        const std::size_t at = it->second;
-        if (!added && !(at < items_.size() && !items_[at].kept_ && items_[at].title_ == it->first))
-            it->second = i;
-    }
+    reindex();
 }
 
 void PopUpList::addItemWithTitle(const std::string& title, int tag) {
     const bool wasEmpty = items_.empty();
     // Every item of that title goes, a kept twin of a real item included.
-    for (auto it = indexByTitle_.find(title); it != indexByTitle_.end();
-         it = indexByTitle_.find(title))
-        removeIndex(it->second);
-    indexByTitle_[title] = items_.size();
+    for (int at = indexOfItemWithTitle(title); at >= 0; at = indexOfItemWithTitle(title))
+        removeIndex(static_cast<std::size_t>(at));
     items_.emplace_back(title, tag);
+    entry(items_.back().title_) = static_cast<std::uint32_t>(items_.size());
     if (wasEmpty) selected_ = 0;
     ++revision_;
     changed();
@@ -69,12 +93,16 @@ void PopUpList::addItemWithTitle(const std::string& title, int tag) {
 void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
     if (titles.empty()) return;
     if (items_.empty()) {
-        // An empty list filled with distinct titles, as the profile catalogue is: one map.
+        // An empty list filled with distinct titles, as the profile catalogue is: indexed as it
+        // fills.
         items_.reserve(titles.size());
-        indexByTitle_.reserve(titles.size());
+        resizeIndex(titles.size());
         for (const std::string& title : titles) {
-            if (!indexByTitle_.try_emplace(title, items_.size()).second) break;
+            std::uint32_t& held = slots_[slotOf(title)];
+            if (held != 0) break;
             items_.emplace_back(title, 0);
+            held = static_cast<std::uint32_t>(items_.size());
+            ++indexed_;
         }
         if (items_.size() == titles.size()) {
             selected_ = 0;
@@ -83,7 +111,8 @@ void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
             return;
         }
         items_.clear();  // a title repeats
-        indexByTitle_.clear();
+        slots_.clear();
+        indexed_ = 0;
     }
     const bool wasEmpty = items_.empty();
     // Same result as adding one by one: each title ends up where its last occurrence is. Done in
@@ -105,9 +134,7 @@ void PopUpList::addItemsWithTitles(const std::vector<std::string>& titles) {
         if (last[titles[i]] == i) kept.emplace_back(titles[i], 0);
     }
     items_ = std::move(kept);
-    indexByTitle_.clear();
-    indexByTitle_.reserve(items_.size());
-    reindexFrom(0);
+    reindex();
     selected_ = wasEmpty ? 0 : selected;
     ++revision_;
     changed();
@@ -134,8 +161,8 @@ int PopUpList::indexOfItemWithTag(int tag) const {
 }
 
 int PopUpList::indexOfItemWithTitle(const std::string& title) const {
-    auto it = indexByTitle_.find(title);
-    return it == indexByTitle_.end() ? -1 : static_cast<int>(it->second);
+    if (slots_.empty()) return -1;
+    return static_cast<int>(slots_[slotOf(title)]) - 1;
 }
 
 const MenuItem* PopUpList::itemWithTag(int tag) const {
@@ -178,8 +205,8 @@ void PopUpList::selectOrKeepItemWithTitle(const std::optional<std::string>& titl
         selectItemAtIndex(index);
         return;
     }
-    indexByTitle_[*title] = items_.size();
     items_.emplace_back(*title, choice::kNone).kept_ = true;
+    entry(items_.back().title_) = static_cast<std::uint32_t>(items_.size());
     selected_ = numberOfItems() - 1;
     ++revision_;
     changed();
@@ -192,8 +219,10 @@ void PopUpList::keepItemWithTitle(const std::string& title) {
             return;
         }
     }
-    indexByTitle_.try_emplace(title, items_.size());
     items_.emplace_back(title, choice::kNone).kept_ = true;
+    // A real item of that title keeps answering to it.
+    if (std::uint32_t& held = entry(items_.back().title_); held == 0)
+        held = static_cast<std::uint32_t>(items_.size());
     selected_ = numberOfItems() - 1;
     ++revision_;
     changed();

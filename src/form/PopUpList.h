@@ -1,8 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 #include "form/ChangeNotifier.h"
@@ -93,12 +94,23 @@ class PopUpList : public ChangeNotifier {
 
   private:
     void removeIndex(std::size_t index);
-    void reindexFrom(std::size_t index);
+    // Indexes every item's title again, a real item's before a kept twin's.
+    void reindex();
+    // Where the title's index is in slots_, or the empty slot where it would go.
+    std::size_t slotOf(std::string_view title) const;
+    // The title's index entry (an item's index + 1), an empty one (0) added when it has none: the
+    // caller fills that in.
+    std::uint32_t& entry(std::string_view title);
+    void resizeIndex(std::size_t items);
     // Tells the views, now or when the last Batch ends.
     void changed();
 
     std::vector<MenuItem> items_;
-    std::unordered_map<std::string, std::size_t> indexByTitle_;
+    // The items by title, as open addressing over the items' own titles: a slot holds an index
+    // + 1, 0 when empty. A long list, as the profile catalogue is, is indexed without a copy or
+    // an allocation per title.
+    std::vector<std::uint32_t> slots_;
+    std::size_t indexed_ = 0;
     int selected_ = -1;
     unsigned long revision_ = 0;
     unsigned long hidingRevision_ = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "platform/SafeFile.h"
 
@@ -17,9 +18,9 @@ bool isAscii(std::string_view text) {
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// The text as utf8proc maps it with these options; nothing when it is not UTF-8. Names are
-// short: decomposed once into a buffer on the stack where they fit.
-std::optional<std::string> mapped(std::string_view text, int options) {
+// Appends the text as utf8proc maps it with these options; false, appending nothing, when it is
+// not UTF-8. Names are short: decomposed once into a buffer on the stack where they fit.
+bool appendMapped(std::string& out, std::string_view text, int options) {
     const auto how = static_cast<utf8proc_option_t>(options);
     const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
     const auto size = static_cast<utf8proc_ssize_t>(text.size());
@@ -34,12 +35,35 @@ std::optional<std::string> mapped(std::string_view text, int options) {
         length = utf8proc_decompose(bytes, size, points, length, how);
     }
     if (length >= 0) length = utf8proc_reencode(points, length, how);  // composes, in place
-    if (length < 0) return std::nullopt;
-    return std::string(reinterpret_cast<const char*>(points), static_cast<std::size_t>(length));
+    if (length < 0) return false;
+    out.append(reinterpret_cast<const char*>(points), static_cast<std::size_t>(length));
+    return true;
 }
 
 std::optional<std::string> nfc(std::string_view text) {
-    return mapped(text, UTF8PROC_STABLE | UTF8PROC_COMPOSE);
+    std::string out;
+    if (!appendMapped(out, text, UTF8PROC_STABLE | UTF8PROC_COMPOSE)) return std::nullopt;
+    return out;
+}
+
+// Eight bytes of a key from `from` on, as a number that orders as the bytes do; zeros past its
+// end, which order as the end (no key holds a NUL).
+std::uint64_t bigEndianWord(std::string_view key, std::size_t from) {
+    std::uint64_t word = 0;
+    for (std::size_t i = from; i < from + 8; ++i)
+        word = (word << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0U);
+    return word;
+}
+
+// Appends what a name sorts by (see sortKeyOf).
+void appendSortKey(std::string& out, std::string_view name) {
+    if (!isAscii(name) &&
+        appendMapped(out, name, UTF8PROC_STABLE | UTF8PROC_COMPOSE | UTF8PROC_CASEFOLD))
+        return;
+    const std::size_t at = out.size();
+    out += name;
+    for (auto c = out.begin() + static_cast<std::ptrdiff_t>(at); c != out.end(); ++c)
+        if (*c >= 'A' && *c <= 'Z') *c = static_cast<char>(*c - 'A' + 'a');
 }
 
 }  // namespace
@@ -55,13 +79,8 @@ bool isAcceptableProfileName(const std::string& name) {
 }
 
 std::string sortKeyOf(std::string_view name) {
-    if (!isAscii(name)) {
-        if (auto key = mapped(name, UTF8PROC_STABLE | UTF8PROC_COMPOSE | UTF8PROC_CASEFOLD))
-            return std::move(*key);
-    }
-    std::string key(name);
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    std::string key;
+    appendSortKey(key, name);
     return key;
 }
 
@@ -73,37 +92,68 @@ bool sameProfileName(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::vector<std::string>> catalogueOf(FileOps& ops, const std::string& folder,
-                                                    const std::vector<FolderEntry>& entries) {
-    const auto nameOf = [](const std::string& file) {
+                                                    std::vector<FolderEntry> entries) {
+    const auto nameOf = [&entries](std::size_t entry) {
+        const std::string& file = entries[entry].name;
         return std::string_view(file).substr(0, file.size() - kExtension.size());
     };
-    // Each key built once, sorted with the index of its entry.
-    std::vector<std::pair<std::string, std::size_t>> keys;
+    // Each key built once, into one buffer, and sorted as its place there with its entry's index:
+    // a long folder's names are neither copied nor allocated one by one. The key's first 16 bytes
+    // ride along, so that most comparisons need not look into the buffer.
+    struct Keyed {
+        std::array<std::uint64_t, 2> head;
+        std::size_t at;
+        // Keys of some hundred bytes; folders of fewer than 2^32 entries.
+        std::uint32_t size, entry;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(entries.size());
+    std::string keys;
+    std::size_t bytes = 0;
+    for (const FolderEntry& entry : entries)
+        bytes += entry.name.size();
+    keys.reserve(bytes);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string& file = entries[i].name;
         // A leading dot also leaves out macOS's "._" files, which hold another file's metadata.
         if (file.size() <= kExtension.size() || file.front() == '.' ||
             !file.ends_with(kExtension) || !isRegularFile(ops, folder, entries[i]))
             continue;
-        keys.emplace_back(sortKeyOf(nameOf(file)), i);
+        const std::size_t at = keys.size();
+        appendSortKey(keys, nameOf(i));
+        const std::string_view key = std::string_view(keys).substr(at);
+        keyed.push_back({{bigEndianWord(key, 0), bigEndianWord(key, 8)},
+                         at,
+                         static_cast<std::uint32_t>(key.size()),
+                         static_cast<std::uint32_t>(i)});
     }
-    if (keys.empty()) return std::nullopt;
+    if (keyed.empty()) return std::nullopt;
+    const std::string_view all = keys;
+    const auto rest = [all](const Keyed& k) {
+        const std::size_t head = std::min<std::size_t>(k.size, 16);
+        return all.substr(k.at + head, k.size - head);
+    };
     // Names equal but for case (on a case-sensitive disk) keep one order too.
-    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
-        if (const int order = a.first.compare(b.first)) return order < 0;
-        return nameOf(entries[a.second].name) < nameOf(entries[b.second].name);
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+        // Word by word: std::array's own comparison calls memcmp.
+        if (a.head[0] != b.head[0]) return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1]) return a.head[1] < b.head[1];
+        if (const int order = rest(a).compare(rest(b))) return order < 0;
+        return nameOf(a.entry) < nameOf(b.entry);
     });
     std::vector<std::string> names;
-    names.reserve(keys.size());
-    for (const auto& key : keys)
-        names.emplace_back(nameOf(entries[key.second].name));
+    names.reserve(keyed.size());
+    for (const Keyed& key : keyed) {
+        std::string& name = names.emplace_back(std::move(entries[key.entry].name));
+        name.resize(name.size() - kExtension.size());
+    }
     return names;
 }
 
 std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
                                                             const std::string& folder) {
-    const auto entries = listFolder(ops, folder);
-    return entries ? catalogueOf(ops, folder, *entries) : std::nullopt;
+    auto entries = listFolder(ops, folder);
+    return entries ? catalogueOf(ops, folder, std::move(*entries)) : std::nullopt;
 }
 
 std::optional<std::string> listedProfileName(const std::optional<std::vector<std::string>>& listed,

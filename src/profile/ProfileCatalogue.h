@@ -18,9 +18,9 @@ bool isAcceptableProfileName(const std::string& name);
 
 // The profiles among a folder's listed entries: regular files, and symlinks to them, named
 // "<name>.xml" and not hidden. Sorted by name ignoring case (see sortKeyOf); nothing when there
-// is none.
+// is none. Moved from, the entries give their names up to the catalogue.
 std::optional<std::vector<std::string>> catalogueOf(FileOps& ops, const std::string& folder,
-                                                    const std::vector<FolderEntry>& entries);
+                                                    std::vector<FolderEntry> entries);
 // The same, listing the folder first; nothing for a missing or unlistable folder.
 std::optional<std::vector<std::string>> collectFMLEProfiles(FileOps& ops,
                                                             const std::string& folder);
