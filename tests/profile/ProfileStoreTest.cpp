@@ -49,16 +49,12 @@ TEST(ProfileDocument, WritesEachEncodingAsItCame) {
     // As saving writes it, so that a save must give it back byte for byte: pugixml keeps the CRs
     // of processing instructions and the doctype and drops those of comments, and a long
     // instruction spans several of its writes.
-    const std::string text =
+    std::string text =
         "<!DOCTYPE r [\n<!ENTITY e 'v'>\n]>\n<r a='&e;'>\n    <!-- a\nb -->\n"
-        "    <?p a\nb?>\n    <v>@</v>\n    <?long " +
-        [] {
-            std::string lines;
-            for (int i = 0; i < 3000; ++i)
-                lines += "x\n";
-            return lines;
-        }() +
-        "?>\n</r>\n";
+        "    <?p a\nb?>\n    <v>@</v>\n    <?long ";
+    for (int i = 0; i < 3000; ++i)
+        text += "x\n";
+    text += "?>\n</r>\n";
     const std::pair<std::string_view, std::string_view> kinds[] = {
         {"UTF-8", "\xEF\xBB\xBF"}, {"UTF-16LE", "\xFF\xFE"}, {"UTF-16BE", "\xFE\xFF"}};
     for (const auto& [encoding, mark] : kinds) {
@@ -216,11 +212,6 @@ TEST(ProfileRebuild, FailsOnlyForAChangedValueAndStopsThere) {
     EXPECT_TRUE(s.controller->rebuildProfile());
     EXPECT_EQ(std::nullopt, s.value("capture/audio/device"));
     EXPECT_FALSE(s.controller->rebuildProfile());
-    Store twice({{"p.xml", edited(fixture("vp6-utf8.xml"),
-                                  {{"</audio>", "<channels>2</channels></audio>"}})}});
-    EXPECT_EQ(Outcome::Kind::saved, twice.save("p").kind);
-    twice.controller->setTagAudioChannel(choice::kStereo);
-    EXPECT_EQ(Outcome::Kind::repeatedElement, twice.save("p").kind);
 
     // A video element too short for a new advanced element is an insertion failure.
     Store shortVideo(
@@ -286,11 +277,6 @@ TEST(RoundTrip, KeptValuesShowAndBelongToTheLoadedProfile) {
     EXPECT_TRUE(c.camTwistCustomVideoSize());
     EXPECT_EQ("1024x768", f.txtfldCamTwistCustomWidth.stringValue() + "x" +
                               f.txtfldCamTwistCustomHeight.stringValue());
-
-    // Editing one control changes its element and nothing else.
-    const std::string before = canonical(s.saveAs("before"));
-    f.popupFMLEVideoFramerate.selectItemWithTitle("25.00");
-    EXPECT_EQ(edited(before, {{">29.97<", ">25.00<"}}), canonical(s.saveAs("after")));
 }
 
 }  // namespace
