@@ -218,17 +218,6 @@ TEST(AudioRules, CascadeKeepsWhatIsAllowedAndRecordsEachReplacementWithItsReason
     EXPECT_TRUE(rules::setTagAudioChannel(AudioState{}, MONO).state.samplerates.empty());
 }
 
-TEST(AudioRules, OnlyTheVisibleFormatsAreOffered) {
-    // Never one kept from a profile.
-    PopUpList formats;
-    formats.addItemWithTitle("AAC", AAC);
-    formats.addItemWithTitle("MP3", MP3);
-    formats.addItemWithTitle("Nellymoser", NELLY);
-    formats.setItemHidden(2, true);
-    formats.selectOrKeepItemWithTitle("Aac");
-    EXPECT_EQ((std::vector<int32_t>{AAC, MP3}), tags(rules::offeredFormats(formats)));
-}
-
 TEST(AudioRules, BudgetSubtractsTheAudioBitrateAndSaturates) {
     Form form = standardForm();
     form.popupFMLEAudioOutputBitrate.selectItemWithTag(kbps(128));
