@@ -74,13 +74,6 @@ TEST(UnchangedSave, ShowsWhatTheOddTextsSay) {
     EXPECT_EQ("500 1280x720", s.shown()[9]);
     s.controller->loadFMLEProfile("astral");
     EXPECT_EQ("Cam \U0001F3A5 Studio", s.shown()[0]);
-    // A slider moved and moved back writes nothing; moved, it writes the number.
-    Store volume({{"p.xml", edited(kService, {{">75<", "> 075 <"}})}});
-    volume.controller->setInputVolume(80);
-    volume.controller->setInputVolume(75);
-    EXPECT_EQ(Ids{}, volume.changed());
-    volume.controller->setInputVolume(80);
-    EXPECT_NE(std::string::npos, volume.saveAs("p").find("<input_volume>80</input_volume>"));
 }
 
 // The service's profile, whose advanced options are H.264's, with an unknown one beside them.
