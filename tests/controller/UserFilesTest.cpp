@@ -137,9 +137,8 @@ TEST(UserFiles, StayAsTheyWereWhenTheDiskFills) {
         const rlimit limit{100, 100};  // bytes a file may grow to
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const auto [profileSaved, prefsSaved] = p.save(1);
-        ::_exit(profileSaved == Outcome::Kind::diskFull && prefsSaved == Outcome::Kind::diskFull
-                    ? 0
-                    : 1);
+        using enum Outcome::Kind;
+        ::_exit(profileSaved == diskFull && prefsSaved == diskFull ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);

@@ -20,18 +20,15 @@ using Texts = std::vector<std::string>;
 // "Café" as typed, and as macOS gives the name of a file back: decomposed.
 const std::string kComposed = "Caf\xC3\xA9", kDecomposed = "Cafe\xCC\x81";
 
-// A file layer whose listing gives no types, as some file systems do, and the other order;
-// keeps what it listed.
+// A file layer whose listing gives no types, as some file systems do, and the other order.
 struct Untyped : FileOps {
     int readFolder(const std::string& path, std::vector<FolderEntry>& entries) override {
-        listed.push_back(path);
         const int result = FileOps::readFolder(path, entries);
         for (FolderEntry& entry : entries)
             entry.type = EntryType::unknown;
         std::reverse(entries.begin(), entries.end());
         return result;
     }
-    Texts listed;
 };
 
 struct Started {
@@ -79,24 +76,6 @@ TEST(ProfileCatalogue, HoldsProfilesOnlyInOneOrderOnEveryFileSystem) {
     empty.write(empty.profileFolder() / "notes.txt", "x");
     EXPECT_EQ(std::nullopt, profile::collectFMLEProfiles(typed, empty.profileFolder().string()));
     EXPECT_EQ(std::nullopt, profile::collectFMLEProfiles(typed, (folder / "b.xml").string()));
-}
-
-TEST(ProfileCatalogue, IsListedOnceAtStartAndShownInOneNotice) {
-    testing::TempHome home;
-    home.write(home.profileFolder() / "Talk.xml", testing::fixture("vp6-utf8.xml"));
-    const fs::path stale = home.write(home.profileFolder() / ".tolvane-00000001-0123abcd", "x");
-    Untyped ops;
-    Form form = standardForm();
-    int notices = 0;
-    [[maybe_unused]] const auto subscription =
-        form.popupFMLEProfileNames.subscribe([&notices] { ++notices; });
-    FixedCaptureDevices devices;
-    Tolvane controller(form, devices, ops, home.locations());
-    controller.awakeFromNib();
-    EXPECT_EQ(1, std::count(ops.listed.begin(), ops.listed.end(), home.profileFolder().string()));
-    EXPECT_FALSE(fs::exists(stale));
-    EXPECT_EQ(1, notices);
-    EXPECT_EQ((Texts{"Talk"}), form.popupFMLEProfileNames.itemTitles());
 }
 
 TEST(ProfileCatalogue, ATypedNameMeansTheProfileItEqualsUnderNfc) {

@@ -48,14 +48,6 @@ inline std::string encoded(std::string_view text, std::string_view encoding) {
     return out;
 }
 
-// ASCII text as FMLE writes it on its own machine: UTF-16 little-endian with a mark, CRLF.
-inline std::string utf16(const std::string& ascii) {
-    std::string lines, out = "\xFF\xFE";
-    for (char c : ascii)
-        c == '\n' ? lines += "\r\n" : lines += c;
-    return out += encoded(lines, "UTF-16LE");
-}
-
 // The nodes as the XML library alone reads them, one a line: equal for documents that differ only
 // in encoding, line ends, layout and quoting.
 inline std::string canonical(const std::string& bytes) {
