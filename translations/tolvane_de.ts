@@ -526,10 +526,6 @@
         <translation>&amp;Codec-Optionen</translation>
     </message>
     <message>
-        <source>&amp;Changes</source>
-        <translation>Ä&amp;nderungen</translation>
-    </message>
-    <message>
         <source>Replace %1?</source>
         <translation>%1 ersetzen?</translation>
     </message>
@@ -595,6 +591,10 @@
     <message>
         <source>%1[*] — Tolvane</source>
         <translation>%1[*] — Tolvane</translation>
+    </message>
+    <message>
+        <source>C&amp;hanges</source>
+        <translation>Ä&amp;nderungen</translation>
     </message>
 </context>
 <context>
