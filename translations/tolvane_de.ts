@@ -209,11 +209,11 @@
     </message>
     <message>
         <source>%1 has no %2 Hz</source>
-        <translation>%1 kennt keine %2 Hz</translation>
+        <translation>%1 bietet keine %2 Hz</translation>
     </message>
     <message>
         <source>%1 has no %2 Kbps at %3 Hz, %4</source>
-        <translation>%1 kennt keine %2 Kbps bei %3 Hz, %4</translation>
+        <translation>%1 bietet keine %2 Kbps bei %3 Hz, %4</translation>
     </message>
     <message>
         <source>%1 records in mono only</source>
@@ -771,11 +771,11 @@
     </message>
     <message>
         <source>From</source>
-        <translation>Von</translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>To</source>
-        <translation>Nach</translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Why</source>
@@ -795,11 +795,11 @@
     </message>
     <message>
         <source>Mine: %1</source>
-        <translation>Meiner: %1</translation>
+        <translation>Mein Wert: %1</translation>
     </message>
     <message>
         <source>The file&apos;s: %1</source>
-        <translation>Der aus der Datei: %1</translation>
+        <translation>Wert der Datei: %1</translation>
     </message>
 </context>
 <context>
@@ -1271,7 +1271,7 @@
     </message>
     <message>
         <source>Reconnect</source>
-        <translation>Neu verbinden</translation>
+        <translation>Wiederverbindung</translation>
     </message>
     <message>
         <source>&amp;Output Settings…</source>
