@@ -7,7 +7,8 @@ Prints every control with its role, name, description and label, then the proble
   - a check box, radio button or button whose name is not its visible text (voice control says
     what it sees: label in name);
   - a combo box, text field, spin box or slider that no label names (no labelled-by relation);
-  - a mnemonic used twice among the controls shown together.
+  - a mnemonic used twice among the controls shown together in one window (each window has
+    its own: a label's mnemonic acts within its window only).
 Exits 1 when there is a problem.
 """
 import re
@@ -67,12 +68,14 @@ def labels_of(node):
     return names
 
 
-def walk(node, depth, out):
+def walk(node, depth, out, window=None):
     if node is None:
         return
-    out.append((depth, node))
+    if depth == 1:
+        window = node  # the application's children are its windows
+    out.append((depth, node, window))
     for child in node:
-        walk(child, depth + 1, out)
+        walk(child, depth + 1, out, window)
 
 
 def mnemonic_of(node):
@@ -98,7 +101,7 @@ def main():
     walk(app, 0, nodes)
     problems = []
     keys = {}
-    for depth, node in nodes:
+    for depth, node, window in nodes:
         role = node.getRole()
         name = node.name or ""
         description = node.description or ""
@@ -128,10 +131,10 @@ def main():
                 problems.append(f"{where}: visible text {text!r} is not in its name")
         key = mnemonic_of(node)
         if key:
-            keys.setdefault(key, []).append(where)
-    for key, owners in sorted(keys.items()):
+            keys.setdefault((window.name if window else "", key), []).append(where)
+    for (window, key), owners in sorted(keys.items()):
         if len(owners) > 1:
-            problems.append(f"Alt+{key.upper()} used by {', '.join(owners)}")
+            problems.append(f"Alt+{key.upper()} used in {window!r} by {', '.join(owners)}")
     print()
     print(f"{len(problems)} problem(s)")
     for p in problems:

@@ -150,7 +150,7 @@ void Actions::buildMenus() {
     binder_.act(panel, &QAction::triggered, [&form] { form.drawerEncoderSettings.toggle(); });
     binder_.view({&form.drawerEncoderSettings}, {},
                  [panel, &form] { panel->setChecked(form.drawerEncoderSettings.isOpen()); });
-    changesAction_ = view->addAction(tr("&Changes"));
+    changesAction_ = view->addAction(tr("C&hanges"));
     changesAction_->setCheckable(true);
     connect(changesAction_, &QAction::toggled, this, [this](bool on) {
         // Built when first wanted, so that start-up does not pay for it.

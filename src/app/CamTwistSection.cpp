@@ -49,7 +49,7 @@ CamTwistSection::CamTwistSection(const WindowParts& parts) : QGroupBox(tr("CamTw
                                 : QString();
                  });
     auto* rateHint = hint("hintCamTwistFramerate");
-    left->addRow(labelFor(tr("Frame rate:"), rate), row({rate, unit(tr("fps")), rateHint}));
+    left->addRow(labelFor(tr("Fram&e rate:"), rate), row({rate, unit(tr("fps")), rateHint}));
     left->addRow(binder.flag(Property::syncFrameRate, "chkboxSyncFrameRate",
                              tr("Copy FMLE's frame rate"),
                              tr("When ticked, and at each frame rate picked for FMLE while it "

@@ -19,9 +19,9 @@ namespace {
 const std::array<const char*, kAdvancedOptions.size()> kOptionLabels = {
     QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "H.26&4 profile:"),
     QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "H.2&64 level:"),
-    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "&Keyframe frequency:"),
-    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "&Keyframe frequency:"),
-    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "&Quality:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "Keyframe fre&quency:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "Keyframe fre&quency:"),
+    QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "Quality:"),
     QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "Noise reduction:"),
     QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "Datarate window:"),
     QT_TRANSLATE_NOOP("tolvane::EncoderPanel", "CPU usa&ge:"),

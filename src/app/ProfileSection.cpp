@@ -71,12 +71,12 @@ ProfileSection::ProfileSection(const WindowParts& parts) {
     grid->addWidget(profiles, 0, 1);
     grid->addWidget(remove, 0, 2);
     grid->setColumnMinimumWidth(3, style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing) * 2);
-    grid->addWidget(labelFor(tr("Save &as:"), name), 0, 4, Qt::AlignRight);
+    grid->addWidget(labelFor(tr("Save as:"), name), 0, 4, Qt::AlignRight);
     grid->addWidget(name, 0, 5);
     grid->addWidget(save, 0, 6);
     grid->addWidget(labelFor(tr("Video &device:"), videoDevice), 1, 0, Qt::AlignRight);
     grid->addWidget(videoDevice, 1, 1, 1, 2);
-    grid->addWidget(labelFor(tr("Audio d&evice:"), audioDevice), 1, 4, Qt::AlignRight);
+    grid->addWidget(labelFor(tr("&Audio device:"), audioDevice), 1, 4, Qt::AlignRight);
     grid->addWidget(audioDevice, 1, 5, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(5, 1);

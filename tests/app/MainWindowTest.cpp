@@ -291,7 +291,7 @@ class MainWindowTest : public QObject {
         QVERIFY(find<QLabel>("statusChanges")->text().endsWith("unsaved changes"));
         for (QAction* menu : window().menuBar()->actions())
             for (QAction* item : menu->menu()->actions())
-                if (item->text() == "&Changes") item->trigger();
+                if (item->text() == "C&hanges") item->trigger();
         auto* changes = find<QTreeWidget>("changesList");
         const auto rows = changes->findItems("Audio format", Qt::MatchExactly);
         QCOMPARE(rows.size(), 1);
