@@ -22,44 +22,12 @@
 
 #include "app/TolvaneProgram.h"
 
+#include "../CountedNew.h"
+
 namespace fs = std::filesystem;
 
-namespace {
-
-// Qt may allocate in threads of its own.
-std::atomic<std::size_t> allocations = 0;
-
-void* counted(std::size_t size) {
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size ? size : 1);
-}
-
-}  // namespace
-
-// GCC takes free() on what these return for a mismatch once both are inlined: they are a pair.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-    if (void* p = counted(size)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size) {
-    if (void* p = counted(size)) return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
-}
-#pragma GCC diagnostic pop
+using tolvane::bench::allocations;
+using tolvane::bench::counted;
 
 namespace {
 
