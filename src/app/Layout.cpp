@@ -90,4 +90,18 @@ QPushButton* button(const QString& text, const char* name, const QString& access
     return push;
 }
 
+QLabel* note(const char* name) {
+    auto* label = new QLabel;
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->hide();
+    return label;
+}
+
+void say(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
 }  // namespace tolvane::layout

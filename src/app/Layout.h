@@ -38,4 +38,8 @@ QToolButton* rowButton(const QString& text, const QString& name, const QString& 
 QPushButton* button(const QString& text, const char* name, const QString& accessible,
                     const QString& description);
 
+// A note that wraps and shows only while it has something to say (say()).
+QLabel* note(const char* name);
+void say(QLabel* label, const QString& text);
+
 }  // namespace tolvane::layout

@@ -3,6 +3,11 @@
 #include <QGroupBox>
 #include <QWidget>
 
+#include "form/Changes.h"
+
+class QFormLayout;
+class QLineEdit;
+
 namespace tolvane {
 
 class Actions;
@@ -84,6 +89,12 @@ class OutputPanel : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+
+  private:
+    // A field of kProfileTexts, described for screen readers.
+    static QLineEdit* field(Binder& binder, ValueId id, const QString& description);
+    // The destination's rows (OutputDestination.cpp).
+    static QFormLayout* destinationRows(Binder& binder);
 };
 
 // The View menu's item that opens the output panel, built then; owned by `owner`.

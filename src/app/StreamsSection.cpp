@@ -20,25 +20,6 @@ namespace tolvane {
 
 using namespace layout;
 
-namespace {
-
-// A one-line warning that wraps, shown only while it has something to say.
-QLabel* warning(const char* name) {
-    auto* label = new QLabel;
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
-    label->hide();
-    return label;
-}
-
-void say(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setVisible(!text.isEmpty());
-}
-
-}  // namespace
-
 StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams")) {
     Binder& binder = parts.binder;
     Tolvane& controller = binder.controller();
@@ -154,7 +135,7 @@ StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams
     total->setValidator(Binder::digits(6, total));
     auto* apply = button(tr("Appl&y total"), "buttonAdjustBitrate",
                          tr("Set stream 1's video bitrate from the total bitrate"));
-    auto* refusal = warning("labelTotalRefused");
+    auto* refusal = note("labelTotalRefused");
     // The core computes whatever it is given; a total it cannot split is refused here.
     const auto refused = [&form](const QString& text) {
         if (text.isEmpty()) return tr("Type a total bitrate");
@@ -196,7 +177,7 @@ StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams
     bottom->addStretch(1);
     bottom->addWidget(add);
 
-    auto* kept = warning("labelKeptStreamValues");
+    auto* kept = note("labelKeptStreamValues");
     afterStreams([&controller, kept] {
         const auto values = controller.keptStreamValues();
         say(kept, values.any() ? tr("The profile holds more streams than shown here (bitrates "
