@@ -326,8 +326,9 @@ void Actions::changesShown() {
     const bool camTwist = QFileInfo::exists(decoded(controller_.camTwistPrefPath())) &&
                           binder_.validity().reason(Validity::Scope::camTwist).isEmpty();
     if (camTwistAction_) camTwistAction_->setEnabled(camTwist);
-    if (auto* button = window_.findChild<QWidget*>(QStringLiteral("buttonCamTwistSaveConfig")))
-        button->setEnabled(camTwist);
+    if (!camTwistSave_)
+        camTwistSave_ = window_.findChild<QWidget*>(QStringLiteral("buttonCamTwistSaveConfig"));
+    if (camTwistSave_) camTwistSave_->setEnabled(camTwist);
 }
 
 void Actions::report(FileAction action, const Outcome& outcome) {

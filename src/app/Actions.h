@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -113,6 +114,7 @@ class Actions : public QObject {
     std::vector<QAction*> profileActions_;  // enabled while a profile is open and valid
     QAction* revert_ = nullptr;
     QAction* camTwistAction_ = nullptr;
+    QPointer<QWidget> camTwistSave_;  // found once, not at every refresh
     std::size_t replacementsSaid_ = 0;
     std::optional<Outcome> removed_;  // the last remove, which Undo takes back
 };

@@ -24,6 +24,7 @@ MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     const WindowParts parts{binder_, actions_};
     content_ = formPage(parts);
     content_->setParent(this);  // owned by the window until the scroll area takes it
+    content_->installEventFilter(this);
     // On a screen smaller than the form, the form scrolls rather than leaving the screen.
     auto* scroll = new QScrollArea;
     scroll->setFrameShape(QFrame::NoFrame);
@@ -144,21 +145,36 @@ void MainWindow::diskChanged() {
     watch();
 }
 
-void MainWindow::showOpenState() {
-    const Tolvane& controller = binder_.controller();
-    const bool open = controller.currentFMLEProfile() != nullptr;
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == content_ &&
+        (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved))
+        restingFound_ = false;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::findResting() {
+    resting_.clear();
     // The sections that show a profile's values; CamTwist's and the list's stay.
     for (auto* section : content_->findChildren<QGroupBox*>())
         if (!qobject_cast<CamTwistSection*>(section) &&
             !qobject_cast<CamTwistSection*>(section->parentWidget()))
-            section->setEnabled(open);
+            resting_.emplace_back(section);
     for (const char* name :
          {"txtfldNewProfileName", "popupFMLEVideoInputDeviceName", "popupFMLEAudioInputDevice"})
         if (auto* widget = content_->findChild<QWidget*>(QLatin1String(name)))
-            widget->setEnabled(open);
+            resting_.emplace_back(widget);
     // Where start-up found no profile, the section's notice already says why.
-    const auto* notice = content_->findChild<QWidget*>(QStringLiteral("noticeProfiles"));
-    const bool show = !open && !(notice && notice->isVisible());
+    notice_ = content_->findChild<QWidget*>(QStringLiteral("noticeProfiles"));
+    restingFound_ = true;
+}
+
+void MainWindow::showOpenState() {
+    const Tolvane& controller = binder_.controller();
+    const bool open = controller.currentFMLEProfile() != nullptr;
+    if (!restingFound_) findResting();
+    for (const QPointer<QWidget>& widget : resting_)
+        if (widget) widget->setEnabled(open);
+    const bool show = !open && !(notice_ && notice_->isVisible());
     if (show == closedText_->isVisible()) return;
     closedText_->setVisible(show);
     if (show)

@@ -2,7 +2,9 @@
 
 #include <QFileSystemWatcher>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
+#include <vector>
 
 #include "app/Actions.h"
 #include "app/Binder.h"
@@ -31,6 +33,7 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // Watches the folder and the open profile's file, which a save replaces by another.
@@ -38,6 +41,7 @@ class MainWindow : public QMainWindow {
     void diskChanged();
     // With no profile open the profile's controls rest, and the form says why.
     void showOpenState();
+    void findResting();
 
     // Ended before the widgets, so that no view outlives them.
     Binder binder_;
@@ -49,6 +53,11 @@ class MainWindow : public QMainWindow {
     QLabel* closedText_ = nullptr;
     QFileSystemWatcher watcher_;
     QTimer settle_;  // a burst of changes on disk is looked at once
+    // What showOpenState() sets, found once rather than at every refresh; found again after a
+    // part of the form is built late (the output panel).
+    std::vector<QPointer<QWidget>> resting_;
+    QPointer<QWidget> notice_;
+    bool restingFound_ = false;
 };
 
 }  // namespace tolvane
