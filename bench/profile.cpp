@@ -24,6 +24,7 @@
 
 #include "controller/Tolvane.h"
 #include "profile/ProfileDocument.h"
+#include "profile/XmlOptions.h"
 
 #include "CountedNew.h"
 
@@ -103,13 +104,8 @@ std::string profileOf(std::size_t bytes, Shape shape) {
     return utf16;
 }
 
-// The parse and save options of the profile document.
-constexpr unsigned kParseOptions = (pugi::parse_default & ~pugi::parse_escapes) |
-                                   pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi |
-                                   pugi::parse_doctype;
-constexpr unsigned kSaveOptions = pugi::format_indent | pugi::format_no_empty_element_tags |
-                                  pugi::format_attribute_single_quote |
-                                  pugi::format_no_declaration | pugi::format_no_escapes;
+using tolvane::profile::kParseOptions;
+using tolvane::profile::kSaveOptions;
 
 struct StringWriter : pugi::xml_writer {
     std::string text;

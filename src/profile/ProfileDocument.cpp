@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "profile/XmlOptions.h"
 #include "profile/XmlTree.h"
 
 namespace tolvane {
@@ -220,14 +221,8 @@ class CrlfWriter final : public pugi::xml_writer {
     bool lastWasCr_ = false;
 };
 
-// Values stay as the file spells them (no parse_escapes, format_no_escapes): a reference to an
-// entity that only the document type declares would otherwise be written back as "&amp;name;".
-constexpr unsigned kParseOptions = (pugi::parse_default & ~pugi::parse_escapes) |
-                                   pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi |
-                                   pugi::parse_doctype;
-constexpr unsigned kSaveOptions = pugi::format_indent | pugi::format_no_empty_element_tags |
-                                  pugi::format_attribute_single_quote |
-                                  pugi::format_no_declaration | pugi::format_no_escapes;
+using profile::kParseOptions;
+using profile::kSaveOptions;
 
 // FMLE nests a profile five levels deep. Pretty-printing costs the square of the depth (a line of
 // indent per level), so a document nested far deeper is refused rather than saved at gigabytes.
