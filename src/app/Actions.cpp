@@ -116,25 +116,38 @@ void Actions::saveProfileAs() {
     const std::string name = binder_.form().txtfldNewProfileName.stringValue();
     if (const auto replaced = controller_.profileReplacedBy(name)) {
         const QString shown = quoted(qt(*replaced));
-        if (ask({tr("Replace %1?").arg(shown) + QStringLiteral("\n\n") +
-                     tr("A profile named %1 exists. Saving replaces it with these settings.")
-                         .arg(shown),
-                 QMessageBox::Yes | QMessageBox::Cancel, tr("&Replace")}) != QMessageBox::Yes)
+        if (!mayReplace(shown,
+                        tr("A profile named %1 exists. Saving replaces it with these settings.")
+                            .arg(shown)))
             return;
     }
     saveUnder();
 }
 
-bool Actions::saveUnder() {
-    SaveOutcome outcome = controller_.fmleSaveProfile();
+bool Actions::mayReplace(const QString& shown, const QString& detail) {
+    return ask({tr("Replace %1?").arg(shown) + QStringLiteral("\n\n") + detail,
+                QMessageBox::Yes | QMessageBox::Cancel, tr("&Replace")}) == QMessageBox::Yes;
+}
+
+template <typename Save>
+std::optional<SaveOutcome> Actions::settled(Save save) {
+    SaveOutcome outcome = save(Resolutions{});
     while (outcome.kind == Outcome::Kind::conflict && !outcome.conflicts.empty()) {
         const auto keep = resolve_(outcome.conflicts);
-        if (!keep) {
-            say(tr("Not saved: the values changed on disk too are left for you to settle"), false);
-            return false;
-        }
-        outcome = controller_.fmleSaveProfile(*keep);
+        if (!keep) return std::nullopt;
+        outcome = save(*keep);
     }
+    return outcome;
+}
+
+bool Actions::saveUnder() {
+    const auto saved =
+        settled([this](const Resolutions& keep) { return controller_.fmleSaveProfile(keep); });
+    if (!saved) {
+        say(tr("Not saved: the values changed on disk too are left for you to settle"), false);
+        return false;
+    }
+    const SaveOutcome& outcome = *saved;
     if (outcome.ok()) {
         controller_.refreshFMLEProfiles();
         replacementsSaid_ = controller_.replacements().size();
@@ -173,13 +186,9 @@ void Actions::removeProfile() {
 }
 
 void Actions::saveCamTwistSettings() {
-    SaveOutcome outcome = controller_.camTwistSaveConfig();
-    while (outcome.kind == Outcome::Kind::conflict && !outcome.conflicts.empty()) {
-        const auto keep = resolve_(outcome.conflicts);
-        if (!keep) return;
-        outcome = controller_.camTwistSaveConfig(*keep);
-    }
-    report(FileAction::saveCamTwist, outcome);
+    const auto saved =
+        settled([this](const Resolutions& keep) { return controller_.camTwistSaveConfig(keep); });
+    if (saved) report(FileAction::saveCamTwist, *saved);
 }
 
 void Actions::revertProfile() {
@@ -197,10 +206,8 @@ void Actions::importProfile(const QString& path) {
     if (!settleProfileChanges()) return;
     if (const auto existing = controller_.existingProfile(Tolvane::importedProfileName(file))) {
         const QString shown = quoted(qt(*existing));
-        if (ask({tr("Replace %1?").arg(shown) + QStringLiteral("\n\n") +
-                     tr("A profile named %1 exists. Importing replaces it with %2.")
-                         .arg(shown, OutcomeText::userPath(file)),
-                 QMessageBox::Yes | QMessageBox::Cancel, tr("&Replace")}) != QMessageBox::Yes)
+        if (!mayReplace(shown, tr("A profile named %1 exists. Importing replaces it with %2.")
+                                   .arg(shown, OutcomeText::userPath(file))))
             return;
     }
     const auto imported = controller_.importFMLEProfile(file);

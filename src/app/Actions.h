@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/OutcomeText.h"
+#include "controller/SaveOutcome.h"
 #include "form/Changes.h"
 
 class QAction;
@@ -95,7 +96,13 @@ class Actions : public QObject {
     // Saves under the name in the field, repeating the save with the user's choices where values
     // changed on both sides; whether it saved.
     bool saveUnder();
+    // Saves with `save`, asked again with the user's choices while values changed on both
+    // sides; nothing when the user left them unsettled.
+    template <typename Save>
+    std::optional<SaveOutcome> settled(Save save);
     QMessageBox::StandardButton ask(const Question& question);
+    // Asks before a profile named `shown` is replaced; whether to go on.
+    bool mayReplace(const QString& shown, const QString& detail);
 
     Binder& binder_;
     Tolvane& controller_;
