@@ -185,7 +185,13 @@ void Actions::removeProfile() {
     }
 }
 
+void Actions::lookAgainAtCamTwistFile() {
+    camTwistFileFound_.reset();
+    changesShown();
+}
+
 void Actions::saveCamTwistSettings() {
+    camTwistFileFound_.reset();
     const auto saved =
         settled([this](const Resolutions& keep) { return controller_.camTwistSaveConfig(keep); });
     if (saved) report(FileAction::saveCamTwist, *saved);
@@ -329,9 +335,11 @@ void Actions::changesShown() {
     for (QAction* action : profileActions_)
         action->setEnabled(open && valid);
     revert_->setEnabled(open);
-    // Tolvane never creates CamTwist's file.
-    const bool camTwist = QFileInfo::exists(decoded(controller_.camTwistPrefPath())) &&
-                          binder_.validity().reason(Validity::Scope::camTwist).isEmpty();
+    // Tolvane never creates CamTwist's file: CamTwist does, while another window is in front.
+    if (!camTwistFileFound_)
+        camTwistFileFound_ = QFileInfo::exists(decoded(controller_.camTwistPrefPath()));
+    const bool camTwist =
+        *camTwistFileFound_ && binder_.validity().reason(Validity::Scope::camTwist).isEmpty();
     if (camTwistAction_) camTwistAction_->setEnabled(camTwist);
     if (!camTwistSave_)
         camTwistSave_ = window_.findChild<QWidget*>(QStringLiteral("buttonCamTwistSaveConfig"));

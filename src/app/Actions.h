@@ -81,6 +81,8 @@ class Actions : public QObject {
     QMenu* viewMenu() const { return viewMenu_; }
     // Follows the changes after each refresh: the title's mark, the count, the rules' words.
     void changesShown();
+    // Whether CamTwist's file exists is looked at once, and again when this is called.
+    void lookAgainAtCamTwistFile();
 
   signals:
     // The open profile is another file, or none.
@@ -122,6 +124,7 @@ class Actions : public QObject {
     QAction* revert_ = nullptr;
     QAction* camTwistAction_ = nullptr;
     QPointer<QWidget> camTwistSave_;  // found once, not at every refresh
+    std::optional<bool> camTwistFileFound_;
     std::size_t replacementsSaid_ = 0;
     std::optional<Outcome> removed_;  // the last remove, which Undo takes back
 };

@@ -80,12 +80,19 @@ MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     settle_.setSingleShot(true);
     settle_.setInterval(150);
     connect(&settle_, &QTimer::timeout, this, &MainWindow::diskChanged);
-    const auto changed = [this] { settle_.start(); };
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, changed);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { settle_.start(); });
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this](const QString& file) {
+        if (file == openFile()) {
+            settle_.start();
+            return;
+        }
+        // A profile opened before: watched afresh when it is opened again, as the watch may
+        // follow a file that a save has replaced.
+        watcher_.removePath(file);
+    });
     connect(&actions_, &Actions::profileOpened, this, [this] {
         diskBar_->hide();
-        watch();
+        watch(false);
     });
     connect(&binder_, &Binder::refreshed, this, &MainWindow::showOpenState);
 }
@@ -105,7 +112,7 @@ void MainWindow::showStarted() {
         resize(wanted.boundedTo(shown->availableGeometry().size() - QSize(8, 40)));
     show();
     actions_.profilePicked();
-    watch();
+    watch(true);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -115,15 +122,33 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void MainWindow::watch() {
+QString MainWindow::openFile() {
     Tolvane& controller = binder_.controller();
-    if (const QStringList files = watcher_.files(); !files.isEmpty()) watcher_.removePaths(files);
-    const QString folder = decoded(controller.fmleProfilePath());
-    if (watcher_.directories().isEmpty() && QFileInfo(folder).isDir()) watcher_.addPath(folder);
-    if (const auto name = controller.openProfileName()) {
-        const QString file = decoded(profile::profilePath(controller.fmleProfilePath(), *name));
-        if (QFileInfo::exists(file)) watcher_.addPath(file);
+    const auto name = controller.openProfileName();
+    return name ? decoded(profile::profilePath(controller.fmleProfilePath(), *name)) : QString();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // Back from another program, which may have been CamTwist.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        actions_.lookAgainAtCamTwistFile();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::watch(bool afresh) {
+    // Going back and forth between a few profiles keeps their files watched: removing a watch
+    // is a system call that costs more than loading a profile.
+    constexpr qsizetype kWatchedFiles = 8;
+    QStringList files = watcher_.files();
+    if (afresh || files.size() >= kWatchedFiles) {
+        if (!files.isEmpty()) watcher_.removePaths(files);
+        files.clear();
     }
+    const QString folder = decoded(binder_.controller().fmleProfilePath());
+    if (watcher_.directories().isEmpty() && QFileInfo(folder).isDir()) watcher_.addPath(folder);
+    if (const QString file = openFile();
+        !file.isEmpty() && !files.contains(file) && QFileInfo::exists(file))
+        watcher_.addPath(file);
 }
 
 void MainWindow::diskChanged() {
@@ -131,8 +156,7 @@ void MainWindow::diskChanged() {
     actions_.folderChanged();
     const auto name = controller.openProfileName();
     if (name && controller.openProfileChangedOnDisk()) {
-        const QString file = decoded(profile::profilePath(controller.fmleProfilePath(), *name));
-        const bool gone = !QFileInfo::exists(file);
+        const bool gone = !QFileInfo::exists(openFile());
         diskText_->setText(gone ? tr("%1 was removed on disk. The form keeps it; Save writes it "
                                      "again.")
                                       .arg(quoted(qt(*name)))
@@ -142,7 +166,7 @@ void MainWindow::diskChanged() {
         reload_->setVisible(!gone);
         diskBar_->show();
     }
-    watch();
+    watch(true);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

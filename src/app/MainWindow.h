@@ -33,11 +33,14 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Watches the folder and the open profile's file, which a save replaces by another.
-    void watch();
+    // Watches the folder and the open profile's file, which a save replaces by another;
+    // afresh, no file that was watched before.
+    void watch(bool afresh);
+    QString openFile();
     void diskChanged();
     // With no profile open the profile's controls rest, and the form says why.
     void showOpenState();

@@ -224,6 +224,23 @@ class MainWindowTest : public QObject {
         QVERIFY(find("buttonUndoRemove")->isHidden());
         click("buttonCamTwistSaveConfig");
         QVERIFY(said().startsWith("Saved CamTwist's settings"));
+
+        // CamTwist's file goes and comes back while another program is in front.
+        QWidget other;
+        const auto switchBack = [&other, this] {
+            other.show();
+            other.activateWindow();
+            QTRY_VERIFY(!window().isActiveWindow());
+            window().activateWindow();
+            QTRY_VERIFY(window().isActiveWindow());
+        };
+        const std::string prefs = tolvane::testing::readFile(home->path() / kPrefs);
+        fs::remove(home->path() / kPrefs);
+        switchBack();
+        QVERIFY(!find("buttonCamTwistSaveConfig")->isEnabled());
+        home->write(kPrefs, prefs);
+        switchBack();
+        QVERIFY(find("buttonCamTwistSaveConfig")->isEnabled());
     }
 
     void everyMnemonicIsUniqueAndReachesItsControl() {
