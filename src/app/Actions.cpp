@@ -313,7 +313,8 @@ void Actions::folderChanged() {
 
 void Actions::changesShown() {
     const std::vector<Change> changes = controller_.pendingChanges();
-    window_.setWindowModified(!changes.empty());
+    // Which sets the title again even when unchanged.
+    if (window_.isWindowModified() == changes.empty()) window_.setWindowModified(!changes.empty());
     if (count_)
         count_->setText(changes.empty() ? QString()
                         : changes.size() == 1
@@ -359,7 +360,8 @@ void Actions::say(const QString& text, bool failure) {
     }
     failureIcon_->setVisible(failure);
     status_->setFullText(text);
-    if (text.isEmpty()) status_->setAccessibleName(tr("Status"));
+    if (text.isEmpty() && status_->accessibleName() != tr("Status"))
+        status_->setAccessibleName(tr("Status"));
     // Undo stays offered only beside the message of the remove it takes back.
     undo_->hide();
     removed_.reset();
