@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
+#include <QValidator>
 #include <algorithm>
 
 #include "app/Layout.h"
@@ -163,9 +163,28 @@ void Binder::check(QLineEdit* edit, QValidator* validator, Validity::Scope scope
     if (properties.size() + models.size() > 0) view(models, properties, typed);
 }
 
+namespace {
+
+// Up to a number of decimal digits; no regular expression to compile for each field at start.
+class DigitsValidator : public QValidator {
+  public:
+    DigitsValidator(int digits, QObject* parent) : QValidator(parent), digits_(digits) {}
+    State validate(QString& input, int&) const override {
+        const bool digits =
+            input.size() <= digits_ && std::all_of(input.cbegin(), input.cend(), [](QChar c) {
+                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+            });
+        return digits ? Acceptable : Invalid;
+    }
+
+  private:
+    int digits_;
+};
+
+}  // namespace
+
 QValidator* Binder::digits(int digits, QObject* parent) {
-    return new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(digits)), parent);
+    return new DigitsValidator(digits, parent);
 }
 
 void Binder::shownGiven(QLineEdit* edit) {

@@ -6,15 +6,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QToolButton>
 
 namespace tolvane::layout {
 
 QString spoken(const QString& text) {
-    QString plain = text;
-    plain.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    // "&&" is a shown "&"; any other "&" marks the mnemonic.
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] != QLatin1Char('&') || (i + 1 < text.size() && text[i + 1] == QLatin1Char('&')))
+            plain.append(text[i]);
     while (plain.endsWith(QLatin1Char(':')) || plain.endsWith(QLatin1Char(' ')))
         plain.chop(1);
     return plain;
