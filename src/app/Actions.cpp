@@ -16,6 +16,7 @@
 #include "app/Binder.h"
 #include "app/ChangeText.h"
 #include "app/ChangesView.h"
+#include "app/Layout.h"
 #include "app/Text.h"
 #include "app/Widgets.h"
 
@@ -70,12 +71,9 @@ void Actions::addStatusLine() {
     status_->setObjectName(QStringLiteral("statusMessage"));
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Ctrl+Z rather than a mnemonic, as Undo is everywhere.
-    undo_ = new QToolButton;
-    undo_->setText(tr("Undo"));
+    undo_ = layout::rowButton(tr("Undo"), QStringLiteral("buttonUndoRemove"), tr("Undo"),
+                              tr("Put the removed profile back from the trash"));
     undo_->setShortcut(QKeySequence::Undo);
-    undo_->setObjectName(QStringLiteral("buttonUndoRemove"));
-    undo_->setAccessibleName(tr("Undo"));
-    undo_->setAccessibleDescription(tr("Put the removed profile back from the trash"));
     undo_->hide();
     connect(undo_, &QToolButton::clicked, this, [this] {
         if (!removed_ || !settleProfileChanges()) return;

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/Layout.h"
 #include "app/Sections.h"
 #include "app/Text.h"
 #include "profile/ProfileFolder.h"
@@ -39,16 +40,11 @@ MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     diskText_->setObjectName(QStringLiteral("diskText"));
     diskText_->setWordWrap(true);
     // F5 rather than a mnemonic, as browsers and file managers reload.
-    reload_ = new QToolButton;
-    reload_->setText(tr("Reload"));
+    reload_ = layout::rowButton(tr("Reload"), QStringLiteral("buttonReload"), tr("Reload"),
+                                tr("Show the profile as its file now holds it"));
     reload_->setShortcut(QKeySequence::Refresh);
-    reload_->setObjectName(QStringLiteral("buttonReload"));
-    reload_->setAccessibleName(tr("Reload"));
-    reload_->setAccessibleDescription(tr("Show the profile as its file now holds it"));
-    auto* keep = new QPushButton(tr("&Keep Editing"));
-    keep->setObjectName(QStringLiteral("buttonKeepEditing"));
-    keep->setAccessibleName(tr("Keep Editing"));
-    keep->setAccessibleDescription(tr("Keep the form as it is; saving keeps both sides' changes"));
+    auto* keep = layout::button(tr("&Keep Editing"), "buttonKeepEditing", tr("Keep Editing"),
+                                tr("Keep the form as it is; saving keeps both sides' changes"));
     auto* bar = new QHBoxLayout(diskBar_);
     bar->addWidget(diskText_, 1);
     bar->addWidget(reload_);
