@@ -311,7 +311,7 @@ void Actions::folderChanged() {
 
 void Actions::changesShown() {
     const std::vector<Change> changes = controller_.pendingChanges();
-    // Which sets the title again even when unchanged.
+    // Qt sets the title again at each call, changed or not.
     if (window_.isWindowModified() == changes.empty()) window_.setWindowModified(!changes.empty());
     if (count_)
         count_->setText(changes.empty() ? QString()

@@ -37,8 +37,8 @@ class MainWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Watches the folder and the open profile's file, which a save replaces by another;
-    // afresh, no file that was watched before.
+    // Watches the folder and the open profile's file, which a save replaces by another.
+    // Afresh: without the watches kept on the profiles opened before.
     void watch(bool afresh);
     QString openFile();
     void diskChanged();
