@@ -55,9 +55,8 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
         return field(binder, id, description);
     };
     const auto flag = [&binder](ValueId id, const QString& label, const QString& description) {
-        for (const ProfileFlag& f : kProfileFlags)
-            if (f.id == id) return binder.flag(f.flag, f.checkBoxName, label, description);
-        return static_cast<QCheckBox*>(nullptr);
+        const ProfileFlag* f = profileFlag(id);
+        return binder.flag(f->flag, f->checkBoxName, label, description);
     };
     const auto on = [&controller](Property property) {
         return controller.propertyValue(property) != 0;
@@ -254,9 +253,8 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
 }
 
 QLineEdit* OutputPanel::field(Binder& binder, ValueId id, const QString& description) {
-    for (const ProfileText& t : kProfileTexts)
-        if (t.id == id) return binder.textField(binder.form().*t.field, t.name, description);
-    return nullptr;
+    const ProfileText* t = profileText(id);
+    return binder.textField(binder.form().*t->field, t->name, description);
 }
 
 void OutputPanel::showEvent(QShowEvent* event) {

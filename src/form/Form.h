@@ -218,4 +218,16 @@ inline constexpr std::array<ProfileFlag, 6> kProfileFlags = {{
 static_assert(kStreamControls.back().bitrateName && kProfileTexts.back().name &&
               kProfileFlags.back().checkBoxName);
 
+// The table's row of a value, or none.
+constexpr const ProfileText* profileText(ValueId id) {
+    for (const ProfileText& text : kProfileTexts)
+        if (text.id == id) return &text;
+    return nullptr;
+}
+constexpr const ProfileFlag* profileFlag(ValueId id) {
+    for (const ProfileFlag& flag : kProfileFlags)
+        if (flag.id == id) return &flag;
+    return nullptr;
+}
+
 }  // namespace tolvane

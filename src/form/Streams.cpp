@@ -8,10 +8,6 @@
 namespace tolvane {
 namespace {
 
-bool isPresent(const Form& form, std::size_t slot) {
-    return slot == 0 || !(form.*kStreamControls[slot].bitrate).stringValue().empty();
-}
-
 // Moves one slot's texts into another.
 void copySlot(Form& form, std::size_t from, std::size_t to) {
     const StreamControls& source = kStreamControls[from];
@@ -72,11 +68,15 @@ std::string expanded(std::string_view name, std::size_t number, const StreamRow&
 
 }  // namespace
 
+bool isPresentStream(const Form& form, std::size_t slot) {
+    return slot == 0 || !(form.*kStreamControls[slot].bitrate).stringValue().empty();
+}
+
 std::vector<StreamRow> streamTable(const Form& form) {
     const auto audio = typedNumber(form.popupFMLEAudioOutputBitrate.title().value_or(""));
     std::vector<StreamRow> rows;
     for (std::size_t slot = 0; slot < kMaxStreams; ++slot) {
-        if (!isPresent(form, slot)) continue;
+        if (!isPresentStream(form, slot)) continue;
         const StreamControls& controls = kStreamControls[slot];
         StreamRow& row = rows.emplace_back();
         row.slot = slot;
@@ -91,9 +91,9 @@ std::vector<StreamRow> streamTable(const Form& form) {
 
 bool addStream(Form& form) {
     for (std::size_t slot = 1; slot < kMaxStreams; ++slot) {
-        if (isPresent(form, slot)) continue;
+        if (isPresentStream(form, slot)) continue;
         std::size_t before = slot - 1;
-        while (!isPresent(form, before))
+        while (!isPresentStream(form, before))
             --before;
         // A copy of a stream without a bitrate would be no stream.
         if ((form.*kStreamControls[before].bitrate).stringValue().empty()) return false;

@@ -26,6 +26,9 @@ struct StreamRow {
     std::string frameSize() const { return width + "x" + height; }
 };
 
+// Whether a slot holds a stream: stream 1 always, a later one while it has a bitrate.
+bool isPresentStream(const Form& form, std::size_t slot);
+
 // The streams in the order FMLE numbers them (1 to 3).
 std::vector<StreamRow> streamTable(const Form& form);
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "form/Streams.h"
 #include "form/TextValue.h"
 #include "form/Validation.h"
 
@@ -80,22 +81,6 @@ void showOutputSize(Form& form, std::size_t slot, std::string_view title) {
     const auto pieces = splitAt(title, "x");
     (form.*kStreamControls[slot].width).setStringValue(pieces.front());
     (form.*kStreamControls[slot].height).setStringValue(pieces.back());
-}
-
-bool isPresentStream(const Form& form, std::size_t slot) {
-    return slot == 0 || !(form.*kStreamControls[slot].bitrate).stringValue().empty();
-}
-
-const ProfileText* profileText(ValueId id) {
-    for (const ProfileText& text : kProfileTexts)
-        if (text.id == id) return &text;
-    return nullptr;
-}
-
-const ProfileFlag* profileFlag(ValueId id) {
-    for (const ProfileFlag& flag : kProfileFlags)
-        if (flag.id == id) return &flag;
-    return nullptr;
 }
 
 // FMLE writes "true" and "false"; any other spelling of true reads as on.
