@@ -87,13 +87,7 @@ void Tolvane::awakeFromNib() {
 
     loadCamTwistProfile();
 
-    {
-        // A long catalogue reaches the window in one notice.
-        const PopUpList::Batch fill(form_.popupFMLEProfileNames);
-        form_.popupFMLEProfileNames.removeAllItems();
-        if (fmleProfiles_) form_.popupFMLEProfileNames.addItemsWithTitles(*fmleProfiles_);
-        markFirstItem(form_.popupFMLEProfileNames);
-    }
+    showFMLEProfiles();
 
     setSyncFrameRate(false);
     setSyncVideoSize(false);
@@ -483,15 +477,22 @@ Outcome Tolvane::removeFMLEProfile() {
                                       form_.popupFMLEProfileNames.title());
 }
 
+void Tolvane::showFMLEProfiles() {
+    // A long catalogue reaches the window in one notice.
+    PopUpList& names = form_.popupFMLEProfileNames;
+    const PopUpList::Batch fill(names);
+    names.removeAllItems();
+    if (fmleProfiles_) names.addItemsWithTitles(*fmleProfiles_);
+    markFirstItem(names);
+}
+
 void Tolvane::refreshFMLEProfiles() {
     const std::optional<std::string> selected =
         openProfileName_ ? openProfileName_ : form_.popupFMLEProfileNames.title();
     fmleProfiles_ = collectFMLEProfiles();
     PopUpList& names = form_.popupFMLEProfileNames;
     const PopUpList::Batch fill(names);
-    names.removeAllItems();
-    if (fmleProfiles_) names.addItemsWithTitles(*fmleProfiles_);
-    markFirstItem(names);
+    showFMLEProfiles();
     // A profile removed on disk while open stays in the form and can be saved again.
     if (selected && (openProfileName_ || names.itemWithTitle(*selected)))
         names.selectOrKeepItemWithTitle(selected);
@@ -534,7 +535,8 @@ tl::expected<void, Outcome> Tolvane::restoreRemovedProfile(const Outcome& remove
 }
 
 std::string Tolvane::importedProfileName(const std::string& path) {
-    std::string name = path.substr(path.rfind('/') == std::string::npos ? 0 : path.rfind('/') + 1);
+    const auto slash = path.rfind('/');
+    std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
     if (name.size() > 4 && name.ends_with(".xml")) name.resize(name.size() - 4);
     return name;
 }
@@ -585,9 +587,7 @@ Outcome Tolvane::exportFMLEProfile(const std::string& path) {
     if (auto written =
             profile::rebuildProfile(&*copy, profile::changedFields(form_, *this, baseline_));
         !written)
-        return {written.error().matches > 1 ? Outcome::Kind::repeatedElement
-                                            : Outcome::Kind::noSuchElement,
-                0, path, written.error().path};
+        return profile::failedWrite(written.error(), path);
     return replaceFile(*fileOps_, path, copy->serialize());
 }
 

@@ -253,6 +253,8 @@ class Tolvane final : private PropertyHolder {
     Tolvane(Form& form, const CaptureDeviceSource& devices, std::unique_ptr<FileOps> owned,
             FileOps* given, Locations locations);
     std::vector<Change> pendingCamTwistChanges() const;
+    // Fills the profile list with the catalogue, the first item marked.
+    void showFMLEProfiles();
     // Makes a document the open profile and fills the form from it.
     void showProfile(std::unique_ptr<ProfileDocument> document, std::string name,
                      std::string bytes);

@@ -14,11 +14,6 @@ bool same(ValueId id, const std::optional<std::string>& a, const std::optional<s
     return isPresenceField(id) ? a.has_value() == b.has_value() : a == b;
 }
 
-Outcome failedWrite(const WriteFailure& failure, const std::string& path) {
-    return {failure.matches > 1 ? Outcome::Kind::repeatedElement : Outcome::Kind::noSuchElement, 0,
-            path, failure.path};
-}
-
 std::optional<Keep> resolution(const Resolutions& keep, ValueId id) {
     const auto it = std::find_if(keep.begin(), keep.end(),
                                  [id](const auto& chosen) { return chosen.first == id; });
@@ -67,6 +62,11 @@ SaveResult merge(FileOps& ops, const SaveRequest& request, std::string_view onDi
 }
 
 }  // namespace
+
+Outcome failedWrite(const WriteFailure& failure, const std::string& path) {
+    return {failure.matches > 1 ? Outcome::Kind::repeatedElement : Outcome::Kind::noSuchElement, 0,
+            path, failure.path};
+}
 
 SaveResult saveFMLEProfile(FileOps& ops, const SaveRequest& request) {
     Outcome::Kind done = Outcome::Kind::saved;

@@ -34,6 +34,10 @@ struct SaveResult {
     std::optional<ProfileDocument> merged;
 };
 
+// What a value the document could not take makes of a save to the path: its element missing, or
+// held more than once.
+Outcome failedWrite(const WriteFailure& failure, const std::string& path);
+
 // Writes the changes into the document and the document to the path, replacing any file there.
 // Onto the open profile's own file:
 // - the same bytes as loaded: saved as usual;
