@@ -38,6 +38,14 @@ StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams
                     {}, std::move(refresh));
     };
 
+    // Each row's widgets, which follow the streams together.
+    struct Row {
+        std::array<QWidget*, 9> cells;
+        QToolButton* remove;
+        QComboBox* bitrate;
+        QLabel* total;
+    };
+    std::array<Row, kMaxStreams> rows{};
     for (std::size_t slot = 0; slot < kMaxStreams; ++slot) {
         const StreamControls& s = kStreamControls[slot];
         const int number = static_cast<int>(slot) + 1;
@@ -101,23 +109,7 @@ StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams
                 {Property::h264Selected}, {&(form.*s.bitrate)});
         }
 
-        afterStreams([&controller, cells, remove, bitrate, total, slot] {
-            const std::vector<StreamRow> rows = controller.streams();
-            std::size_t shown = 1;
-            for (const StreamRow& row : rows)
-                shown = std::max(shown, row.slot + 1);
-            // The row being typed in stays while its bitrate is emptied.
-            const bool visible = slot < shown || bitrate->hasFocus();
-            for (QWidget* cell : cells)
-                cell->setVisible(visible);
-            remove->setVisible(visible);
-            remove->setEnabled(rows.size() > 1);
-            const auto row = std::find_if(rows.begin(), rows.end(),
-                                          [slot](const StreamRow& r) { return r.slot == slot; });
-            total->setText(row != rows.end() && row->totalKbps
-                               ? tr("= %1 Kbps with audio").arg(*row->totalKbps)
-                               : QString());
-        });
+        rows[slot] = {cells, remove, bitrate, total};
     }
     // The room left goes after the rows, not into the bitrates.
     grid->setColumnStretch(11, 1);
@@ -125,8 +117,27 @@ StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams
     auto* add = rowButton(tr("Add stream"), QStringLiteral("buttonAddStream"), tr("Add stream"),
                           tr("Send one more stream, a copy of the last one to edit"));
     binder.act(add, &QToolButton::clicked, [&controller] { controller.addStream(); });
-    afterStreams(
-        [&controller, add] { add->setEnabled(controller.streams().size() < kMaxStreams); });
+    afterStreams([&controller, rows, add] {
+        const std::vector<StreamRow> streams = controller.streams();
+        std::size_t shown = 1;
+        for (const StreamRow& stream : streams)
+            shown = std::max(shown, stream.slot + 1);
+        for (std::size_t slot = 0; slot < kMaxStreams; ++slot) {
+            const Row& row = rows[slot];
+            // The row being typed in stays while its bitrate is emptied.
+            const bool visible = slot < shown || row.bitrate->hasFocus();
+            for (QWidget* cell : row.cells)
+                cell->setVisible(visible);
+            row.remove->setVisible(visible);
+            row.remove->setEnabled(streams.size() > 1);
+            const auto stream = std::find_if(streams.begin(), streams.end(),
+                                             [slot](const StreamRow& s) { return s.slot == slot; });
+            row.total->setText(stream != streams.end() && stream->totalKbps
+                                   ? tr("= %1 Kbps with audio").arg(*stream->totalKbps)
+                                   : QString());
+        }
+        add->setEnabled(streams.size() < kMaxStreams);
+    });
 
     auto* total =
         binder.comboBox(form.comboboxTotalBitrate, "comboboxTotalBitrate",
