@@ -267,15 +267,10 @@ void Actions::profilePicked() {
         say({}, false);
 }
 
-bool Actions::settleProfileChanges() {
-    const auto name = controller_.openProfileName();
-    if (!name || profileChanges(controller_).empty()) return true;
-    switch (ask({tr("Save the changes to %1?").arg(quoted(qt(*name))),
-                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                 {}})) {
+bool Actions::saveOrDiscard(const QString& question, const std::function<bool()>& save) {
+    switch (ask({question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, {}})) {
         case QMessageBox::Save:
-            binder_.form().txtfldNewProfileName.setStringValue(*name);
-            return saveUnder();
+            return save();
         case QMessageBox::Discard:
             return true;
         default:
@@ -283,19 +278,21 @@ bool Actions::settleProfileChanges() {
     }
 }
 
+bool Actions::settleProfileChanges() {
+    const auto name = controller_.openProfileName();
+    if (!name || profileChanges(controller_).empty()) return true;
+    return saveOrDiscard(tr("Save the changes to %1?").arg(quoted(qt(*name))), [this, &name] {
+        binder_.form().txtfldNewProfileName.setStringValue(*name);
+        return saveUnder();
+    });
+}
+
 bool Actions::settleCamTwistChanges() {
     if (!camTwistChanged(controller_)) return true;
-    switch (ask({tr("Save the changes to CamTwist's settings?"),
-                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                 {}})) {
-        case QMessageBox::Save:
-            saveCamTwistSettings();
-            return !camTwistChanged(controller_);
-        case QMessageBox::Discard:
-            return true;
-        default:
-            return false;
-    }
+    return saveOrDiscard(tr("Save the changes to CamTwist's settings?"), [this] {
+        saveCamTwistSettings();
+        return !camTwistChanged(controller_);
+    });
 }
 
 bool Actions::mayClose() {

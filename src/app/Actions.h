@@ -95,6 +95,8 @@ class Actions : public QObject {
     void showTitle();
     bool settleProfileChanges();
     bool settleCamTwistChanges();
+    // Asks to save, discard or cancel: whether to go on (saved, with `save`'s word, or discarded).
+    bool saveOrDiscard(const QString& question, const std::function<bool()>& save);
     // Saves under the name in the field, repeating the save with the user's choices where values
     // changed on both sides; whether it saved.
     bool saveUnder();
