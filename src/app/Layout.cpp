@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QToolButton>
 
@@ -91,6 +92,15 @@ QPushButton* button(const QString& text, const char* name, const QString& access
     QPushButton* push = button(text, name, description);
     push->setAccessibleName(accessible);
     return push;
+}
+
+QScrollArea* scrollArea() {
+    auto* scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    // No Tab stop of its own between the last control and the first.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    return scroll;
 }
 
 QLabel* note(const char* name) {

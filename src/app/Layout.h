@@ -8,6 +8,7 @@ class QHBoxLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
+class QScrollArea;
 class QPushButton;
 class QToolButton;
 class QWidget;
@@ -37,6 +38,9 @@ QToolButton* rowButton(const QString& text, const QString& name, const QString& 
 // The same with an accessible name of its own, which holds the visible text.
 QPushButton* button(const QString& text, const char* name, const QString& accessible,
                     const QString& description);
+
+// A scroll area for a form taller than the screen, without a frame or a Tab stop of its own.
+QScrollArea* scrollArea();
 
 // A note that wraps and shows only while it has something to say (say()).
 QLabel* note(const char* name);

@@ -27,11 +27,7 @@ MainWindow::MainWindow(Tolvane& controller, QWidget* parent)
     content_->setParent(this);  // owned by the window until the scroll area takes it
     content_->installEventFilter(this);
     // On a screen smaller than the form, the form scrolls rather than leaving the screen.
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    // No Tab stop of its own between the last control and the first.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
+    auto* scroll = layout::scrollArea();
 
     // Above the form: the open profile's file changed on disk, or the form shows no profile.
     diskBar_ = new QWidget;

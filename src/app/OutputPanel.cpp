@@ -40,6 +40,17 @@ QGroupBox* group(const QString& title, QLayout* layout) {
     return box;
 }
 
+// A column of groups, top down, the room left below them.
+QWidget* stacked(std::initializer_list<QWidget*> groups) {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* box : groups)
+        layout->addWidget(box);
+    layout->addStretch(1);
+    return column;
+}
+
 }  // namespace
 
 OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(owner, Qt::Window) {
@@ -215,30 +226,17 @@ OutputPanel::OutputPanel(const WindowParts& parts, QWidget* owner) : QWidget(own
         metadata->addRow(labelFor(tr(label), edit), edit);
     }
 
-    auto* left = new QWidget;
-    auto* leftColumn = new QVBoxLayout(left);
-    leftColumn->setContentsMargins(0, 0, 0, 0);
-    leftColumn->addWidget(group(tr("Destination"), destination));
-    leftColumn->addWidget(group(tr("Recording"), recording));
-    leftColumn->addWidget(group(tr("Metadata"), metadata));
-    leftColumn->addStretch(1);
-    auto* right = new QWidget;
-    auto* rightColumn = new QVBoxLayout(right);
-    rightColumn->setContentsMargins(0, 0, 0, 0);
-    rightColumn->addWidget(group(tr("Auto-adjust"), adjust));
-    rightColumn->addWidget(group(tr("Restart interval"), restart));
-    rightColumn->addWidget(group(tr("Reconnect"), reconnect));
-    rightColumn->addStretch(1);
     auto* columns = new Columns;
-    columns->add(left, 3);
-    columns->add(right, 2);
+    columns->add(stacked({group(tr("Destination"), destination), group(tr("Recording"), recording),
+                          group(tr("Metadata"), metadata)}),
+                 3);
+    columns->add(stacked({group(tr("Auto-adjust"), adjust), group(tr("Restart interval"), restart),
+                          group(tr("Reconnect"), reconnect)}),
+                 2);
     auto* content = new QWidget;
     auto* page = new QVBoxLayout(content);
     page->addWidget(columns);
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
+    auto* scroll = scrollArea();
     scroll->setWidget(content);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
