@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <type_traits>
@@ -41,7 +42,8 @@ class Binder : public QObject {
     // The typed values not acceptable yet, which hold saving back.
     Validity& validity() { return validity_; }
 
-    // Adds a view, first refreshed with the next refresh; returns its number for mark().
+    // Adds a view, first refreshed with the next refresh, or with the one running if a view adds
+    // it; returns its number for mark().
     std::size_t view(std::initializer_list<ChangeNotifier*> models,
                      std::initializer_list<Property> properties, std::function<void()> refresh);
     // Has a view refreshed with the next refresh.
@@ -107,7 +109,8 @@ class Binder : public QObject {
 
     Tolvane& controller_;
     Validity validity_;
-    std::vector<View> views_;
+    // A deque: a view may add views while it refreshes (a part built when first shown).
+    std::deque<View> views_;
     std::vector<std::size_t> marked_;
     std::array<std::vector<std::size_t>, kPropertyCount> byProperty_;
     bool refreshQueued_ = false;

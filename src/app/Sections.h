@@ -2,11 +2,18 @@
 
 #include <QGroupBox>
 #include <QWidget>
+#include <array>
+#include <cstddef>
 
 #include "form/Changes.h"
+#include "form/Form.h"
 
+class QComboBox;
 class QFormLayout;
+class QGridLayout;
+class QLabel;
 class QLineEdit;
+class QToolButton;
 
 namespace tolvane {
 
@@ -50,11 +57,26 @@ class AudioSection : public QGroupBox {
 
 // Up to three streams, each a video bitrate and an output size with its total, and the total
 // bitrate budget that sets stream 1's (StreamsSection.cpp).
+// A second or third stream's row is built when first shown.
 class StreamsSection : public QGroupBox {
     Q_OBJECT
 
   public:
     explicit StreamsSection(const WindowParts& parts);
+
+  private:
+    // One stream's widgets, which follow the streams together.
+    struct Row {
+        std::array<QWidget*, 9> cells{};
+        QToolButton* remove = nullptr;
+        QComboBox* bitrate = nullptr;
+        QLabel* total = nullptr;
+    };
+    void addRow(std::size_t slot);
+
+    Binder& binder_;
+    QGridLayout* grid_;
+    std::array<Row, kMaxStreams> rows_{};
 };
 
 // The codec options drawer: the chosen codec's advanced options and the aspect ratio

@@ -20,13 +20,91 @@ namespace tolvane {
 
 using namespace layout;
 
-StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams")) {
+void StreamsSection::addRow(std::size_t slot) {
+    Binder& binder = binder_;
+    Tolvane& controller = binder.controller();
+    Form& form = binder.form();
+    QGridLayout* grid = grid_;
+    const StreamControls& s = kStreamControls[slot];
+    const int number = static_cast<int>(slot) + 1;
+    const int r = static_cast<int>(slot);
+    auto* bitrate = binder.comboBox(form.*s.bitrate, s.bitrateName,
+                                    tr("Stream %1's video bitrate in Kbps").arg(number));
+    auto* width = narrow(binder.textField(form.*s.width, s.widthName,
+                                          tr("Stream %1's output width in px").arg(number)));
+    auto* height = narrow(binder.textField(form.*s.height, s.heightName,
+                                           tr("Stream %1's output height in px").arg(number)));
+    width->setAccessibleName(tr("Stream %1 width").arg(number));
+    height->setAccessibleName(tr("Stream %1 height").arg(number));
+    auto* label = labelFor(tr("Stream &%1:").arg(number), bitrate);
+    bitrate->setAccessibleName(tr("Stream %1 bitrate").arg(number));
+    bitrate->lineEdit()->setAccessibleName(bitrate->accessibleName());
+    auto* total = new QLabel;
+    total->setObjectName(QStringLiteral("labelStreamTotal%1").arg(number));
+    auto* remove = rowButton(tr("Remove"), QStringLiteral("buttonRemoveStream%1").arg(number),
+                             tr("Remove stream %1").arg(number),
+                             tr("Remove stream %1; the streams after it move up").arg(number));
+    binder.act(remove, &QToolButton::clicked,
+               [&controller, slot] { controller.removeStream(slot); });
+    const std::array<QWidget*, 9> cells = {label,
+                                           bitrate,
+                                           unit(tr("Kbps")),
+                                           unit(tr("size"), width),
+                                           width,
+                                           unit(QStringLiteral("×"), height),
+                                           height,
+                                           unit(tr("px")),
+                                           total};
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        grid->addWidget(cells[c], r, static_cast<int>(c),
+                        c == 0 ? Qt::AlignRight : Qt::Alignment());
+    grid->addWidget(remove, r, static_cast<int>(cells.size()));
+
+    const bool first = slot == 0;
+    bitrate->setValidator(Binder::digits(6, bitrate));
+    binder.check(bitrate->lineEdit(), nullptr, Validity::Scope::profile,
+                 [first, number](const QString& typed) {
+                     if (typed.isEmpty() && !first) return QString();
+                     return isVideoBitrate(typed.toStdString())
+                                ? QString()
+                                : tr("Stream %1's video bitrate: a number from 1 to "
+                                     "100,000 Kbps")
+                                      .arg(number);
+                 });
+    for (QLineEdit* edit : {width, height}) {
+        const QString what = edit == width ? tr("Stream %1's output width").arg(number)
+                                           : tr("Stream %1's output height").arg(number);
+        binder.check(
+            edit, Binder::digits(4, edit), Validity::Scope::profile,
+            [&controller, &form, s, first, what](const QString& typed) {
+                // A stream without a bitrate is absent: its size is not saved.
+                if (!first && (form.*s.bitrate).stringValue().empty()) return QString();
+                const bool h264 = controller.h264Selected();
+                if (isOutputDimension(typed.toStdString(), h264)) return QString();
+                return h264 ? tr("%1: an even number from 16 to 8192 px for H.264").arg(what)
+                            : tr("%1: a number from 16 to 8192 px").arg(what);
+            },
+            {Property::h264Selected}, {&(form.*s.bitrate)});
+    }
+
+    rows_[slot] = {cells, remove, bitrate, total};
+    // Built later than the rows above, it still comes right after them for Tab.
+    if (slot == 0) return;
+    QWidget* before = rows_[slot - 1].remove;
+    for (QWidget* next : std::initializer_list<QWidget*>{bitrate, width, height, remove}) {
+        setTabOrder(before, next);
+        before = next;
+    }
+}
+
+StreamsSection::StreamsSection(const WindowParts& parts)
+    : QGroupBox(tr("Streams")), binder_(parts.binder), grid_(new QGridLayout) {
     Binder& binder = parts.binder;
     Tolvane& controller = binder.controller();
     Form& form = binder.form();
     setObjectName(QStringLiteral("groupStreams"));
 
-    auto* grid = new QGridLayout;
+    QGridLayout* grid = grid_;
     // What follows from all streams' values (and the audio bitrate, and a load).
     const auto afterStreams = [&binder, &form](std::function<void()> refresh) {
         binder.view({&form.comboboxFMLEVideoOutputBitrate, &form.txtfldFMLEVideoOutputSizeX,
@@ -37,93 +115,24 @@ StreamsSection::StreamsSection(const WindowParts& parts) : QGroupBox(tr("Streams
                      &form.popupFMLEProfileNames},
                     {}, std::move(refresh));
     };
-
-    // Each row's widgets, which follow the streams together.
-    struct Row {
-        std::array<QWidget*, 9> cells;
-        QToolButton* remove;
-        QComboBox* bitrate;
-        QLabel* total;
-    };
-    std::array<Row, kMaxStreams> rows{};
-    for (std::size_t slot = 0; slot < kMaxStreams; ++slot) {
-        const StreamControls& s = kStreamControls[slot];
-        const int number = static_cast<int>(slot) + 1;
-        const int r = static_cast<int>(slot);
-        auto* bitrate = binder.comboBox(form.*s.bitrate, s.bitrateName,
-                                        tr("Stream %1's video bitrate in Kbps").arg(number));
-        auto* width = narrow(binder.textField(form.*s.width, s.widthName,
-                                              tr("Stream %1's output width in px").arg(number)));
-        auto* height = narrow(binder.textField(form.*s.height, s.heightName,
-                                               tr("Stream %1's output height in px").arg(number)));
-        width->setAccessibleName(tr("Stream %1 width").arg(number));
-        height->setAccessibleName(tr("Stream %1 height").arg(number));
-        auto* label = labelFor(tr("Stream &%1:").arg(number), bitrate);
-        bitrate->setAccessibleName(tr("Stream %1 bitrate").arg(number));
-        bitrate->lineEdit()->setAccessibleName(bitrate->accessibleName());
-        auto* total = new QLabel;
-        total->setObjectName(QStringLiteral("labelStreamTotal%1").arg(number));
-        auto* remove = rowButton(tr("Remove"), QStringLiteral("buttonRemoveStream%1").arg(number),
-                                 tr("Remove stream %1").arg(number),
-                                 tr("Remove stream %1; the streams after it move up").arg(number));
-        binder.act(remove, &QToolButton::clicked,
-                   [&controller, slot] { controller.removeStream(slot); });
-        const std::array<QWidget*, 9> cells = {label,
-                                               bitrate,
-                                               unit(tr("Kbps")),
-                                               unit(tr("size"), width),
-                                               width,
-                                               unit(QStringLiteral("×"), height),
-                                               height,
-                                               unit(tr("px")),
-                                               total};
-        for (std::size_t c = 0; c < cells.size(); ++c)
-            grid->addWidget(cells[c], r, static_cast<int>(c),
-                            c == 0 ? Qt::AlignRight : Qt::Alignment());
-        grid->addWidget(remove, r, static_cast<int>(cells.size()));
-
-        const bool first = slot == 0;
-        bitrate->setValidator(Binder::digits(6, bitrate));
-        binder.check(bitrate->lineEdit(), nullptr, Validity::Scope::profile,
-                     [first, number](const QString& typed) {
-                         if (typed.isEmpty() && !first) return QString();
-                         return isVideoBitrate(typed.toStdString())
-                                    ? QString()
-                                    : tr("Stream %1's video bitrate: a number from 1 to "
-                                         "100,000 Kbps")
-                                          .arg(number);
-                     });
-        for (QLineEdit* edit : {width, height}) {
-            const QString what = edit == width ? tr("Stream %1's output width").arg(number)
-                                               : tr("Stream %1's output height").arg(number);
-            binder.check(
-                edit, Binder::digits(4, edit), Validity::Scope::profile,
-                [&controller, &form, s, first, what](const QString& typed) {
-                    // A stream without a bitrate is absent: its size is not saved.
-                    if (!first && (form.*s.bitrate).stringValue().empty()) return QString();
-                    const bool h264 = controller.h264Selected();
-                    if (isOutputDimension(typed.toStdString(), h264)) return QString();
-                    return h264 ? tr("%1: an even number from 16 to 8192 px for H.264").arg(what)
-                                : tr("%1: a number from 16 to 8192 px").arg(what);
-                },
-                {Property::h264Selected}, {&(form.*s.bitrate)});
-        }
-
-        rows[slot] = {cells, remove, bitrate, total};
-    }
+    addRow(0);
     // The room left goes after the rows, not into the bitrates.
     grid->setColumnStretch(11, 1);
 
     auto* add = rowButton(tr("Add stream"), QStringLiteral("buttonAddStream"), tr("Add stream"),
                           tr("Send one more stream, a copy of the last one to edit"));
     binder.act(add, &QToolButton::clicked, [&controller] { controller.addStream(); });
-    afterStreams([&controller, rows, add] {
+    afterStreams([this, &controller, add] {
         const std::vector<StreamRow> streams = controller.streams();
         std::size_t shown = 1;
         for (const StreamRow& stream : streams)
             shown = std::max(shown, stream.slot + 1);
         for (std::size_t slot = 0; slot < kMaxStreams; ++slot) {
-            const Row& row = rows[slot];
+            if (!rows_[slot].bitrate) {
+                if (slot >= shown) continue;
+                addRow(slot);
+            }
+            const Row& row = rows_[slot];
             // The row being typed in stays while its bitrate is emptied.
             const bool visible = slot < shown || row.bitrate->hasFocus();
             for (QWidget* cell : row.cells)

@@ -178,6 +178,20 @@ class FieldsTest : public QObject {
         }
     }
 
+    void aStreamRowBuiltWhenAddedShowsItsValuesAndTabsInPlace() {
+        QTest::mouseClick(find("buttonAddStream"), Qt::LeftButton);
+        QCOMPARE(edit("comboboxFMLEVideoOutputBitrate2")->text(), "2500");
+        // Tab goes from stream 1's row to stream 2's, then on to the total bitrate below.
+        const auto nextStop = [](QWidget* from) {
+            QWidget* next = from->nextInFocusChain();
+            while (next->focusPolicy() == Qt::NoFocus || next->focusProxy())
+                next = next->nextInFocusChain();
+            return next;
+        };
+        QCOMPARE(nextStop(find("buttonRemoveStream1")), find("comboboxFMLEVideoOutputBitrate2"));
+        QCOMPARE(nextStop(find("buttonRemoveStream2")), find("comboboxTotalBitrate"));
+    }
+
     void theKeyStaysMaskedInTheResolvedNames() {
         openOutputPanel();
         QTest::mouseClick(find("buttonAddStream"), Qt::LeftButton);
