@@ -1,16 +1,12 @@
 #include "app/Actions.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
-#include <QUrl>
 #include <algorithm>
 
 #include "app/Binder.h"
