@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <string_view>
 #include <utility>
 
 #include "camtwist/CamTwistSettings.h"
@@ -537,7 +538,9 @@ tl::expected<void, Outcome> Tolvane::restoreRemovedProfile(const Outcome& remove
 std::string Tolvane::importedProfileName(const std::string& path) {
     const auto slash = path.rfind('/');
     std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    if (name.size() > 4 && name.ends_with(".xml")) name.resize(name.size() - 4);
+    constexpr std::string_view extension = profile::kProfileExtension;
+    if (name.size() > extension.size() && name.ends_with(extension))
+        name.resize(name.size() - extension.size());
     return name;
 }
 

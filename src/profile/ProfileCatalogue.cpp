@@ -11,8 +11,6 @@
 namespace tolvane::profile {
 namespace {
 
-constexpr std::string_view kExtension = ".xml";
-
 bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -95,7 +93,7 @@ std::optional<std::vector<std::string>> catalogueOf(FileOps& ops, const std::str
                                                     std::vector<FolderEntry> entries) {
     const auto nameOf = [&entries](std::size_t entry) {
         const std::string& file = entries[entry].name;
-        return std::string_view(file).substr(0, file.size() - kExtension.size());
+        return std::string_view(file).substr(0, file.size() - kProfileExtension.size());
     };
     // Each key built once, into one buffer, and sorted as its place there with its entry's index:
     // a long folder's names are neither copied nor allocated one by one. The key's first 16 bytes
@@ -116,8 +114,8 @@ std::optional<std::vector<std::string>> catalogueOf(FileOps& ops, const std::str
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::string& file = entries[i].name;
         // A leading dot also leaves out macOS's "._" files, which hold another file's metadata.
-        if (file.size() <= kExtension.size() || file.front() == '.' ||
-            !file.ends_with(kExtension) || !isRegularFile(ops, folder, entries[i]))
+        if (file.size() <= kProfileExtension.size() || file.front() == '.' ||
+            !file.ends_with(kProfileExtension) || !isRegularFile(ops, folder, entries[i]))
             continue;
         const std::size_t at = keys.size();
         appendSortKey(keys, nameOf(i));
@@ -145,7 +143,7 @@ std::optional<std::vector<std::string>> catalogueOf(FileOps& ops, const std::str
     names.reserve(keyed.size());
     for (const Keyed& key : keyed) {
         std::string& name = names.emplace_back(std::move(entries[key.entry].name));
-        name.resize(name.size() - kExtension.size());
+        name.resize(name.size() - kProfileExtension.size());
     }
     return names;
 }

@@ -11,6 +11,9 @@
 // which of them a typed name means.
 namespace tolvane::profile {
 
+// A profile's file is its name and this.
+inline constexpr std::string_view kProfileExtension = ".xml";
+
 // A profile name from a folder entry: the name less its extension, unless its only dot leads it.
 std::string profileNameOf(const std::string& entry);
 // Whether a name can be saved under: not empty, no "/" or NUL, not "." or "..".

@@ -7,7 +7,7 @@
 namespace tolvane::profile {
 
 std::string profilePath(const std::string& folder, const std::string& name) {
-    return folder + "/" + name + ".xml";
+    return folder + "/" + name + std::string(kProfileExtension);
 }
 
 tl::expected<OpenedProfile, OpenFailure> openFMLEProfile(FileOps& ops, const std::string& folder,
