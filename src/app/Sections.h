@@ -76,6 +76,7 @@ class StreamsSection : public QGroupBox {
 
     Binder& binder_;
     QGridLayout* grid_;
+    QWidget* belowRows_ = nullptr;  // the first widget after the rows
     std::array<Row, kMaxStreams> rows_{};
 };
 

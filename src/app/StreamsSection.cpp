@@ -88,13 +88,17 @@ void StreamsSection::addRow(std::size_t slot) {
     }
 
     rows_[slot] = {cells, remove, bitrate, total};
-    // Built later than the rows above, it still comes right after them for Tab.
+    // Built later than the rows above, it still comes right after them for Tab, and for screen
+    // readers, which go through a group's widgets in the order of its children.
     if (slot == 0) return;
     QWidget* before = rows_[slot - 1].remove;
     for (QWidget* next : std::initializer_list<QWidget*>{bitrate, width, height, remove}) {
         setTabOrder(before, next);
         before = next;
     }
+    for (QWidget* cell : cells)
+        cell->stackUnder(belowRows_);
+    remove->stackUnder(belowRows_);
 }
 
 StreamsSection::StreamsSection(const WindowParts& parts)
@@ -190,7 +194,8 @@ StreamsSection::StreamsSection(const WindowParts& parts)
                 });
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(labelFor(tr("&Total bitrate:"), total));
+    belowRows_ = labelFor(tr("&Total bitrate:"), total);
+    bottom->addWidget(belowRows_);
     bottom->addWidget(total, 1);
     bottom->addWidget(unit(tr("Kbps")));
     bottom->addWidget(apply);

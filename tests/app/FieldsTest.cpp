@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -190,6 +191,13 @@ class FieldsTest : public QObject {
         };
         QCOMPARE(nextStop(find("buttonRemoveStream1")), find("comboboxFMLEVideoOutputBitrate2"));
         QCOMPARE(nextStop(find("buttonRemoveStream2")), find("comboboxTotalBitrate"));
+        // A screen reader meets it there too.
+        QAccessibleInterface* group = QAccessible::queryAccessibleInterface(find("groupStreams"));
+        const auto at = [this, group](const char* name) {
+            return group->indexOfChild(QAccessible::queryAccessibleInterface(find(name)));
+        };
+        QVERIFY(at("buttonRemoveStream1") < at("comboboxFMLEVideoOutputBitrate2"));
+        QVERIFY(at("buttonRemoveStream2") < at("comboboxTotalBitrate"));
     }
 
     void theKeyStaysMaskedInTheResolvedNames() {
